@@ -1,0 +1,23 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "network_state.h"
+#include "window.h"
+
+namespace quadripolo {
+
+// A control that shows one field of the record.
+struct ResultBox {
+    std::string_view control;
+    CheckedDouble NetworkState::*field;
+};
+
+// Writes each field with showResult: the point forced, whatever the locale.
+void showResults(NetworkState& state, Window& window, std::span<const ResultBox> boxes);
+
+// Writes each field with formatResult alone: the locale's decimal separator.
+void formatResults(const NetworkState& state, Window& window, std::span<const ResultBox> boxes);
+
+}  // namespace quadripolo
