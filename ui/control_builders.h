@@ -1,0 +1,66 @@
+#pragma once
+
+#include "colours.h"
+#include "control_spec.h"
+
+// Short constructors that keep the window tables one row per control.
+namespace quadripolo::ui::build {
+
+// A caption on the window background; it wraps within its box.
+constexpr ControlSpec caption(std::string_view name, std::string_view text, TwipRect twips,
+                              Alignment alignment = Alignment::Left) {
+    return {.kind = ControlKind::Caption,
+            .name = name,
+            .text = text,
+            .twips = twips,
+            .alignment = alignment,
+            .wordWrap = true};
+}
+
+// The ohm sign beside a Ro field.
+constexpr ControlSpec ohmSign(std::string_view name, TwipRect twips) {
+    return {.kind = ControlKind::Caption,
+            .name = name,
+            .text = "[\u03A9]",
+            .twips = twips,
+            .font = FontStyle::Unit};
+}
+
+// A single-line input field with its initial text.
+constexpr ControlSpec field(std::string_view name, std::string_view text, TwipRect twips,
+                            std::string_view accessibleName, Rgb background = colours::kWindow) {
+    return {.kind = ControlKind::InputField,
+            .name = name,
+            .text = text,
+            .twips = twips,
+            .border = Border::Sunken,
+            .background = background,
+            .accessibleCaption = accessibleName};
+}
+
+// A result box: fixed single border, right aligned, empty at start.
+constexpr ControlSpec resultBox(std::string_view name, TwipRect twips, Rgb background,
+                                std::string_view accessibleDescription) {
+    return {.kind = ControlKind::ResultBox,
+            .name = name,
+            .text = {},
+            .twips = twips,
+            .alignment = Alignment::Right,
+            .border = Border::FixedSingle,
+            .background = background,
+            .accessibleCaption = accessibleDescription};
+}
+
+// A push button whose caption wraps and whose background colour shows.
+constexpr ControlSpec button(std::string_view name, std::string_view text, TwipRect twips,
+                             Rgb background) {
+    return {.kind = ControlKind::Button,
+            .name = name,
+            .text = text,
+            .twips = twips,
+            .alignment = Alignment::Centre,
+            .background = background,
+            .wordWrap = true};
+}
+
+}  // namespace quadripolo::ui::build
