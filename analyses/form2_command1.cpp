@@ -9,10 +9,14 @@ namespace quadripolo::form2 {
 namespace {
 
 constexpr std::array<ResultBox, 8> kSBoxes{{
-    {"Label35", &NetworkState::s11Mag}, {"Label37", &NetworkState::s11Phase},
-    {"Label38", &NetworkState::s12Mag}, {"Label36", &NetworkState::s12Phase},
-    {"Label43", &NetworkState::s21Mag}, {"Label44", &NetworkState::s21Phase},
-    {"Label45", &NetworkState::s22Mag}, {"Label46", &NetworkState::s22Phase},
+    {"Label35", &NetworkState::s11Mag},
+    {"Label37", &NetworkState::s11Phase},
+    {"Label38", &NetworkState::s12Mag},
+    {"Label36", &NetworkState::s12Phase},
+    {"Label43", &NetworkState::s21Mag},
+    {"Label44", &NetworkState::s21Phase},
+    {"Label45", &NetworkState::s22Mag},
+    {"Label46", &NetworkState::s22Phase},
 }};
 
 }  // namespace

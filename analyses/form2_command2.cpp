@@ -9,10 +9,14 @@ namespace {
 
 // The y fields in the order they are written, each with the value it receives.
 constexpr std::array<ResultBox, 8> kYFieldsToFill{{
-    {"Text1", &NetworkState::y11Re}, {"Text2", &NetworkState::y11Im},
-    {"Text5", &NetworkState::y12Re}, {"Text6", &NetworkState::y12Im},
-    {"Text3", &NetworkState::y21Re}, {"Text4", &NetworkState::y21Im},
-    {"Text7", &NetworkState::y22Re}, {"Text8", &NetworkState::y22Im},
+    {"Text1", &NetworkState::y11Re},
+    {"Text2", &NetworkState::y11Im},
+    {"Text5", &NetworkState::y12Re},
+    {"Text6", &NetworkState::y12Im},
+    {"Text3", &NetworkState::y21Re},
+    {"Text4", &NetworkState::y21Im},
+    {"Text7", &NetworkState::y22Re},
+    {"Text8", &NetworkState::y22Im},
 }};
 
 }  // namespace

@@ -7,8 +7,7 @@ namespace {
 // The chain common to both passes, once a2OverA1 is set: Γin, Zi, V1 and the four waves.
 void solveFromA2OverA1(NetworkState& s) {
     computing("s12A2OverA1");
-    s.formProduct({s.s12Re, s.s12Im, s.a2OverA1Re, s.a2OverA1Im}, s.s12A2OverA1Re,
-                  s.s12A2OverA1Im);
+    s.formProduct({s.s12Re, s.s12Im, s.a2OverA1Re, s.a2OverA1Im}, s.s12A2OverA1Re, s.s12A2OverA1Im);
 
     computing("zi");  // zn = (1 + Γin) / (1 − Γin), Zi = Ro·zn
     s.formQuotient({(s.s11Re + 1.0) + s.s12A2OverA1Re, s.s12A2OverA1Im + s.s11Im,
@@ -24,9 +23,9 @@ void solveFromA2OverA1(NetworkState& s) {
                    s.v1Im);
 
     computing("a1");  // V1 = √Ro·a1·(1 + Γin)
-    s.formQuotient({s.v1Re, s.v1Im, squareRoot(s.ro) * (s.gammaInRe + 1.0),
-                    squareRoot(s.ro) * s.gammaInIm},
-                   s.a1Re, s.a1Im);
+    s.formQuotient(
+        {s.v1Re, s.v1Im, squareRoot(s.ro) * (s.gammaInRe + 1.0), squareRoot(s.ro) * s.gammaInIm},
+        s.a1Re, s.a1Im);
 
     computing("a2");
     s.formProduct({s.a1Re, s.a1Im, s.a2OverA1Re, s.a2OverA1Im}, s.a2Re, s.a2Im);

@@ -39,8 +39,8 @@ void convertYToS(NetworkState& s) {
     s.convDenIm = (s.y22Im + s.y11Im) + s.deltaYIm;
 
     computing("s11");
-    s.formQuotient({((1.0 - s.y11Re) + s.y22Re) - s.deltaYRe,
-                    ((-s.y11Im) + s.y22Im) - s.deltaYIm, s.convDenRe, s.convDenIm},
+    s.formQuotient({((1.0 - s.y11Re) + s.y22Re) - s.deltaYRe, ((-s.y11Im) + s.y22Im) - s.deltaYIm,
+                    s.convDenRe, s.convDenIm},
                    s.s11Re, s.s11Im);
     computing("s12");
     s.formQuotient({s.y12Re * (-2.0), s.y12Im * (-2.0), s.convDenRe, s.convDenIm}, s.s12Re,

@@ -4,6 +4,8 @@
 
 namespace quadripolo {
 
-std::ostream& operator<<(std::ostream& out, CheckedDouble x) { return out << x.value(); }
+std::ostream& operator<<(std::ostream& out, CheckedDouble x) {
+    return out << x.value();
+}
 
 }  // namespace quadripolo

@@ -39,31 +39,27 @@ concept Operand = std::same_as<T, CheckedDouble> || std::is_arithmetic_v<T>;
 
 // At least one side is checked; a plain number on the other side is taken as a double.
 template <class A, class B>
-concept CheckedOperands =
-    Operand<A> && Operand<B> && (std::same_as<A, CheckedDouble> || std::same_as<B, CheckedDouble>);
+concept CheckedOperands = Operand<A> && Operand<B> &&
+    (std::same_as<A, CheckedDouble> || std::same_as<B, CheckedDouble>);
 
 template <class A, class B>
-    requires CheckedOperands<A, B>
-CheckedDouble operator+(A a, B b) {
+requires CheckedOperands<A, B> CheckedDouble operator+(A a, B b) {
     return checkedResult(static_cast<double>(a) + static_cast<double>(b));
 }
 
 template <class A, class B>
-    requires CheckedOperands<A, B>
-CheckedDouble operator-(A a, B b) {
+requires CheckedOperands<A, B> CheckedDouble operator-(A a, B b) {
     return checkedResult(static_cast<double>(a) - static_cast<double>(b));
 }
 
 template <class A, class B>
-    requires CheckedOperands<A, B>
-CheckedDouble operator*(A a, B b) {
+requires CheckedOperands<A, B> CheckedDouble operator*(A a, B b) {
     return checkedResult(static_cast<double>(a) * static_cast<double>(b));
 }
 
 // A zero divisor (of either sign) is a division by zero whatever the dividend.
 template <class A, class B>
-    requires CheckedOperands<A, B>
-CheckedDouble operator/(A a, B b) {
+requires CheckedOperands<A, B> CheckedDouble operator/(A a, B b) {
     const double divisor = static_cast<double>(b);
     if (divisor == 0.0) [[unlikely]] {
         raiseFault(FaultKind::DivisionByZero);
@@ -73,7 +69,9 @@ CheckedDouble operator/(A a, B b) {
 
 // x raised to the power 2. The product x·x is correctly rounded, as is the power function, so
 // both give the same bits.
-inline CheckedDouble square(CheckedDouble x) { return x * x; }
+inline CheckedDouble square(CheckedDouble x) {
+    return x * x;
+}
 
 inline CheckedDouble squareRoot(CheckedDouble x) {
     if (x < 0.0) [[unlikely]] {
@@ -82,9 +80,15 @@ inline CheckedDouble squareRoot(CheckedDouble x) {
     return checkedResult(std::sqrt(x.value()));
 }
 
-inline CheckedDouble cosine(CheckedDouble x) { return checkedResult(std::cos(x.value())); }
-inline CheckedDouble sine(CheckedDouble x) { return checkedResult(std::sin(x.value())); }
-inline CheckedDouble arctangent(CheckedDouble x) { return checkedResult(std::atan(x.value())); }
+inline CheckedDouble cosine(CheckedDouble x) {
+    return checkedResult(std::cos(x.value()));
+}
+inline CheckedDouble sine(CheckedDouble x) {
+    return checkedResult(std::sin(x.value()));
+}
+inline CheckedDouble arctangent(CheckedDouble x) {
+    return checkedResult(std::atan(x.value()));
+}
 
 std::ostream& operator<<(std::ostream& out, CheckedDouble x);
 

@@ -24,6 +24,8 @@ void complexDivide(CheckedDouble& p, CheckedDouble& q, CheckedDouble& r, Checked
     im = dividendIm / (square(r) + square(s));
 }
 
-CheckedDouble degreesToRadians(CheckedDouble degrees) { return (degrees * kPi15) / 180.0; }
+CheckedDouble degreesToRadians(CheckedDouble degrees) {
+    return (degrees * kPi15) / 180.0;
+}
 
 }  // namespace quadripolo

@@ -2,10 +2,6 @@
 
 namespace quadripolo {
 
-namespace {
-thread_local std::string_view currentQuantity;
-}
-
 FloatingPointFault::FloatingPointFault(FaultKind kind, std::string_view quantity)
     : kind_(kind), quantity_(quantity) {
     what_ = std::string(faultKindName(kind)) + " while computing " + quantity_;
@@ -23,10 +19,8 @@ std::string_view faultKindName(FaultKind kind) noexcept {
     return "floating-point fault";
 }
 
-void computing(std::string_view quantity) noexcept { currentQuantity = quantity; }
-
-std::string_view quantityBeingComputed() noexcept { return currentQuantity; }
-
-void raiseFault(FaultKind kind) { throw FloatingPointFault(kind, currentQuantity); }
+void raiseFault(FaultKind kind) {
+    throw FloatingPointFault(kind, quantityBeingComputed());
+}
 
 }  // namespace quadripolo

@@ -35,8 +35,16 @@ std::string_view faultKindName(FaultKind kind) noexcept;
 
 // Names the quantity that the following steps form. The name must outlive the computation
 // (a string literal). There is one user-interface thread; the name is kept per thread anyway.
-void computing(std::string_view quantity) noexcept;
-std::string_view quantityBeingComputed() noexcept;
+namespace detail {
+inline constinit thread_local std::string_view currentQuantity;
+}
+
+inline void computing(std::string_view quantity) noexcept {
+    detail::currentQuantity = quantity;
+}
+inline std::string_view quantityBeingComputed() noexcept {
+    return detail::currentQuantity;
+}
 
 [[noreturn]] void raiseFault(FaultKind kind);
 

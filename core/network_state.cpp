@@ -46,7 +46,9 @@ constexpr std::array<FieldTarget, kYFields.size() - 1> kYTargets{{
 }};
 
 // A text that has passed the check converts; the check has refused any out-of-range value.
-double convertChecked(const std::string& text) { return convertNumericText(text).value_or(0.0); }
+double convertChecked(const std::string& text) {
+    return convertNumericText(text).value_or(0.0);
+}
 
 }  // namespace
 
@@ -109,7 +111,7 @@ void NetworkState::checkNumericText(const std::string& text, MessageSink& messag
     }
     // Any length is counted; a value that the conversion cannot hold is refused like a bad
     // character, so that the conversion pass never meets it.
-    if (!holdsOnlyNumericCharacters(text) || !convertNumericText(text).has_value()) {
+    if (!isAcceptableNumericText(text)) {
         messages.showMessage(badValueMessage);
         inputError = 1;
     }
@@ -119,8 +121,15 @@ bool NetworkState::checkFields(std::span<const InputField> fields, const FieldSo
                                MessageSink& messages) {
     for (const InputField& field : fields) {
         fieldText = window.fieldText(field.control);
-        missingValueMessage.assign(kMissingValuePrefix).append(field.missingSubject);
-        badValueMessage.assign(kBadValuePrefix).append(field.badSubject).append(kBadValueSuffix);
+        // Composing the two messages costs more than the check. A text that passes never shows
+        // them, so they are composed before the check of a text that fails and of the last
+        // field: the slots end as if they had been set before every check.
+        if (fieldText.empty() || !isAcceptableNumericText(fieldText) || &field == &fields.back()) {
+            missingValueMessage.assign(kMissingValuePrefix).append(field.missingSubject);
+            badValueMessage.assign(kBadValuePrefix)
+                .append(field.badSubject)
+                .append(kBadValueSuffix);
+        }
         checkNumericText(fieldText, messages);
         if (inputError == 1) {
             return false;

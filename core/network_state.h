@@ -56,32 +56,32 @@ struct NetworkState {
     CheckedDouble deltaYRe, deltaYIm;      // y11·y22 − y12·y21 of the normalised y
 
     // Terminated two-port solved from S (waves normalised to Ro, RMS values).
-    CheckedDouble gammaLRe, gammaLIm;              // ΓL = (ZL − Ro) / (ZL + Ro)
-    CheckedDouble s21GammaLRe, s21GammaLIm;        // S21·ΓL
-    CheckedDouble s22GammaLRe, s22GammaLIm;        // S22·ΓL
-    CheckedDouble a2OverA1Re, a2OverA1Im;          // a2 / a1
-    CheckedDouble s12A2OverA1Re, s12A2OverA1Im;    // S12·a2 / a1
-    CheckedDouble ziRe, ziIm;                      // Zi, ohms
-    CheckedDouble gammaInRe, gammaInIm;            // Γin
-    CheckedDouble v1Re, v1Im;                      // V1, RMS volts
-    CheckedDouble a1Re, a1Im, a2Re, a2Im;          // incident waves
+    CheckedDouble gammaLRe, gammaLIm;            // ΓL = (ZL − Ro) / (ZL + Ro)
+    CheckedDouble s21GammaLRe, s21GammaLIm;      // S21·ΓL
+    CheckedDouble s22GammaLRe, s22GammaLIm;      // S22·ΓL
+    CheckedDouble a2OverA1Re, a2OverA1Im;        // a2 / a1
+    CheckedDouble s12A2OverA1Re, s12A2OverA1Im;  // S12·a2 / a1
+    CheckedDouble ziRe, ziIm;                    // Zi, ohms
+    CheckedDouble gammaInRe, gammaInIm;          // Γin
+    CheckedDouble v1Re, v1Im;                    // V1, RMS volts
+    CheckedDouble a1Re, a1Im, a2Re, a2Im;        // incident waves
     CheckedDouble s11A1Re, s11A1Im, s12A2Re, s12A2Im;
     CheckedDouble b1Re, b1Im;
     CheckedDouble s21A1Re, s21A1Im, s22A2Re, s22A2Im;
     CheckedDouble b2Re, b2Im;
-    CheckedDouble v2OpenRe, v2OpenIm;              // port-2 voltage with the output open
-    CheckedDouble pl, pin;                         // watts
+    CheckedDouble v2OpenRe, v2OpenIm;  // port-2 voltage with the output open
+    CheckedDouble pl, pin;             // watts
     CheckedDouble v2Re, v2Im;
-    CheckedDouble zoutPerZlRe, zoutPerZlIm;        // (V2open − V2) / V2
+    CheckedDouble zoutPerZlRe, zoutPerZlIm;  // (V2open − V2) / V2
     CheckedDouble zoutRe, zoutIm;
-    CheckedDouble i1Re, i1Im, i2Re, i2Im;          // RMS amperes, flowing into the ports
+    CheckedDouble i1Re, i1Im, i2Re, i2Im;  // RMS amperes, flowing into the ports
 
     // Terminated two-port solved from z.
     CheckedDouble z12z21Re, z12z21Im;
     CheckedDouble ziByZRe, ziByZIm;
     CheckedDouble v1ByZRe, v1ByZIm;
-    CheckedDouble v2ByZNumRe, v2ByZNumIm;          // E·ZL·z21
-    CheckedDouble v2ByZDenRe, v2ByZDenIm;          // (ZL + z22)·(Ze + Zi)
+    CheckedDouble v2ByZNumRe, v2ByZNumIm;  // E·ZL·z21
+    CheckedDouble v2ByZDenRe, v2ByZDenIm;  // (ZL + z22)·(Ze + Zi)
     CheckedDouble v2ByZRe, v2ByZIm;
     CheckedDouble i2ByZRe, i2ByZIm;
     CheckedDouble plByZ;

@@ -9,7 +9,9 @@ namespace quadripolo {
 
 namespace {
 
-bool isDigit(char c) noexcept { return c >= '0' && c <= '9'; }
+bool isDigit(char c) noexcept {
+    return c >= '0' && c <= '9';
+}
 
 // Where the parts of the decimal prefix lie in the text.
 struct DecimalPrefix {
@@ -107,6 +109,20 @@ std::optional<double> convertNumericText(std::string_view text) noexcept {
         return std::nullopt;  // cannot happen for a scanned prefix; refuse rather than guess
     }
     return prefix.negative ? -magnitude : magnitude;
+}
+
+bool isAcceptableNumericText(std::string_view text) noexcept {
+    bool exponentMarker = false;
+    for (const char c : text) {
+        if (c == 'e' || c == 'E') {
+            exponentMarker = true;
+        } else if (!isDigit(c) && c != '.' && c != '-' && c != '+') {
+            return false;
+        }
+    }
+    // Fewer than 300 characters and no exponent: below 1E300 whatever the digits.
+    constexpr std::size_t kShortText = 300;
+    return (!exponentMarker && text.size() < kShortText) || convertNumericText(text).has_value();
 }
 
 }  // namespace quadripolo
