@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "accessible_window.h"
 #include "fonts.h"
 #include "resources.h"
 
@@ -9,6 +10,7 @@ namespace quadripolo::ui {
 
 void configureApplication(QApplication& application) {
     installFontSubstitutions();
+    installAccessibleWindowFactory();
     QApplication::setApplicationName(QStringLiteral("Quadripolo"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.quadripolo.Quadripolo"));
     QApplication::setWindowIcon(applicationIcon());
