@@ -3,7 +3,7 @@
 
 BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
                 fonts-liberation)
-TEST_PACKAGES=(locales xvfb xauth xdotool)
+TEST_PACKAGES=(locales xvfb xauth xdotool dpkg-dev file)
 
 install_missing_packages() {
     local missing=()

@@ -10,3 +10,10 @@ ensure_italian_locale
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 ctest --test-dir build --output-on-failure
+
+# The same tests, windows included, under AddressSanitizer and UndefinedBehaviorSanitizer.
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUADRIPOLO_SANITIZE=ON \
+    -DQUADRIPOLO_BUILD_BENCH=OFF
+cmake --build build-sanitize
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-sanitize --output-on-failure
