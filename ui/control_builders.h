@@ -1,14 +1,14 @@
 #pragma once
 
 #include "colours.h"
-#include "control_spec.h"
+#include "control_description.h"
 
 // Short constructors that keep the window tables one row per control.
 namespace quadripolo::ui::build {
 
 // A caption on the window background; it wraps within its box.
-constexpr ControlSpec caption(std::string_view name, std::string_view text, TwipRect twips,
-                              Alignment alignment = Alignment::Left) {
+constexpr ControlDescription caption(std::string_view name, std::string_view text, TwipRect twips,
+                                     Alignment alignment = Alignment::Left) {
     return {.kind = ControlKind::Caption,
             .name = name,
             .text = text,
@@ -18,7 +18,7 @@ constexpr ControlSpec caption(std::string_view name, std::string_view text, Twip
 }
 
 // The ohm sign beside a Ro field.
-constexpr ControlSpec ohmSign(std::string_view name, TwipRect twips) {
+constexpr ControlDescription ohmSign(std::string_view name, TwipRect twips) {
     return {.kind = ControlKind::Caption,
             .name = name,
             .text = "[\u03A9]",
@@ -27,8 +27,9 @@ constexpr ControlSpec ohmSign(std::string_view name, TwipRect twips) {
 }
 
 // A single-line input field with its initial text.
-constexpr ControlSpec field(std::string_view name, std::string_view text, TwipRect twips,
-                            std::string_view accessibleName, Rgb background = colours::kWindow) {
+constexpr ControlDescription field(std::string_view name, std::string_view text, TwipRect twips,
+                                   std::string_view accessibleName,
+                                   Rgb background = colours::kWindow) {
     return {.kind = ControlKind::InputField,
             .name = name,
             .text = text,
@@ -39,8 +40,8 @@ constexpr ControlSpec field(std::string_view name, std::string_view text, TwipRe
 }
 
 // A result box: fixed single border, right aligned, empty at start.
-constexpr ControlSpec resultBox(std::string_view name, TwipRect twips, Rgb background,
-                                std::string_view accessibleDescription) {
+constexpr ControlDescription resultBox(std::string_view name, TwipRect twips, Rgb background,
+                                       std::string_view accessibleDescription) {
     return {.kind = ControlKind::ResultBox,
             .name = name,
             .text = {},
@@ -52,8 +53,8 @@ constexpr ControlSpec resultBox(std::string_view name, TwipRect twips, Rgb backg
 }
 
 // A push button whose caption wraps and whose background colour shows.
-constexpr ControlSpec button(std::string_view name, std::string_view text, TwipRect twips,
-                             Rgb background) {
+constexpr ControlDescription button(std::string_view name, std::string_view text, TwipRect twips,
+                                    Rgb background) {
     return {.kind = ControlKind::Button,
             .name = name,
             .text = text,

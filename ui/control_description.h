@@ -51,7 +51,7 @@ enum class FontStyle {
 };
 
 // One control of a window, as data.
-struct ControlSpec {
+struct ControlDescription {
     ControlKind kind;
     std::string_view name;  // the object name by which the commands address it
     std::string_view text;  // caption or initial text, UTF-8
@@ -67,19 +67,19 @@ struct ControlSpec {
 };
 
 // One window, as data.
-struct WindowSpec {
+struct WindowDescription {
     std::string_view name;
     std::string_view caption;  // UTF-8
     int clientWidthTwips;
     int clientHeightTwips;
     Rgb background;
-    std::span<const ControlSpec> controls;
+    std::span<const ControlDescription> controls;
     std::span<const std::string_view> focusOrder;  // the first takes the focus at opening
 };
 
 // True when every position and size of `controls` is a whole number of pixels.
-constexpr bool allWholePixels(std::span<const ControlSpec> controls) {
-    for (const ControlSpec& control : controls) {
+constexpr bool allWholePixels(std::span<const ControlDescription> controls) {
+    for (const ControlDescription& control : controls) {
         const TwipRect& r = control.twips;
         if (!isWholePixels(r.left) || !isWholePixels(r.top) || !isWholePixels(r.width) ||
             !isWholePixels(r.height)) {

@@ -33,10 +33,10 @@ void setRole(QWidget& widget, QPalette::ColorRole role, Rgb colour) {
 }
 
 // A label's own background, painted over the window's.
-void fillBackground(QLabel& label, const ControlSpec& spec) {
-    if (spec.background) {
+void fillBackground(QLabel& label, const ControlDescription& description) {
+    if (description.background) {
         label.setAutoFillBackground(true);
-        setRole(label, QPalette::Window, *spec.background);
+        setRole(label, QPalette::Window, *description.background);
     }
 }
 
@@ -45,45 +45,45 @@ void setSingleBorder(QFrame& frame) {
     frame.setLineWidth(1);
 }
 
-QWidget* createCaption(const ControlSpec& spec, QWidget& parent) {
+QWidget* createCaption(const ControlDescription& description, QWidget& parent) {
     auto* label = new QLabel(&parent);
     label->setTextFormat(Qt::PlainText);
-    label->setText(toQString(spec.text));
-    label->setAlignment(horizontalAlignment(spec.alignment) | Qt::AlignTop);
-    label->setWordWrap(spec.wordWrap);
-    if (spec.border == Border::FixedSingle) {
+    label->setText(toQString(description.text));
+    label->setAlignment(horizontalAlignment(description.alignment) | Qt::AlignTop);
+    label->setWordWrap(description.wordWrap);
+    if (description.border == Border::FixedSingle) {
         setSingleBorder(*label);
-        label->setAlignment(horizontalAlignment(spec.alignment) | Qt::AlignVCenter);
+        label->setAlignment(horizontalAlignment(description.alignment) | Qt::AlignVCenter);
     }
-    fillBackground(*label, spec);
+    fillBackground(*label, description);
     return label;
 }
 
-QWidget* createResultBox(const ControlSpec& spec, QWidget& parent) {
+QWidget* createResultBox(const ControlDescription& description, QWidget& parent) {
     auto* box = new QLabel(&parent);
     box->setTextFormat(Qt::PlainText);
-    box->setText(toQString(spec.text));
-    box->setAlignment(horizontalAlignment(spec.alignment) | Qt::AlignVCenter);
+    box->setText(toQString(description.text));
+    box->setAlignment(horizontalAlignment(description.alignment) | Qt::AlignVCenter);
     setSingleBorder(*box);
-    fillBackground(*box, spec);
+    fillBackground(*box, description);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // What assistive technology reads is the box's text; the caption beside it describes it.
-    box->setAccessibleDescription(toQString(spec.accessibleCaption));
+    box->setAccessibleDescription(toQString(description.accessibleCaption));
     return box;
 }
 
-QWidget* createInputField(const ControlSpec& spec, QWidget& parent) {
-    auto* field = new QLineEdit(toQString(spec.text), &parent);
-    setRole(*field, QPalette::Base, spec.background.value_or(colours::kWindow));
+QWidget* createInputField(const ControlDescription& description, QWidget& parent) {
+    auto* field = new QLineEdit(toQString(description.text), &parent);
+    setRole(*field, QPalette::Base, description.background.value_or(colours::kWindow));
     setRole(*field, QPalette::Text, colours::kWindowText);
-    field->setAccessibleName(toQString(spec.accessibleCaption));
+    field->setAccessibleName(toQString(description.accessibleCaption));
     return field;
 }
 
-QWidget* createButton(const ControlSpec& spec, QWidget& parent) {
-    auto* button = new WrappingButton(toQString(spec.text), &parent);
+QWidget* createButton(const ControlDescription& description, QWidget& parent) {
+    auto* button = new WrappingButton(toQString(description.text), &parent);
     QPalette palette = button->palette();
-    const QColor face = toQColor(spec.background.value_or(colours::kActiveBorder));
+    const QColor face = toQColor(description.background.value_or(colours::kActiveBorder));
     palette.setColor(QPalette::Button, face);
     palette.setColor(QPalette::Window, face);
     palette.setColor(QPalette::Midlight, face);
@@ -96,41 +96,41 @@ QWidget* createButton(const ControlSpec& spec, QWidget& parent) {
     return button;
 }
 
-QWidget* createPicture(const ControlSpec& spec, QWidget& parent) {
+QWidget* createPicture(const ControlDescription& description, QWidget& parent) {
     auto* picture = new PictureBox(&parent);
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setLineWidth(1);
-    fillBackground(*picture, spec);
+    fillBackground(*picture, description);
     picture->setPixmap(schematicPicture(parent.devicePixelRatioF()));
-    picture->setAccessibleName(toQString(spec.accessibleCaption));
+    picture->setAccessibleName(toQString(description.accessibleCaption));
     return picture;
 }
 
-QWidget* createWidget(const ControlSpec& spec, QWidget& parent) {
-    switch (spec.kind) {
+QWidget* createWidget(const ControlDescription& description, QWidget& parent) {
+    switch (description.kind) {
         case ControlKind::Caption:
-            return createCaption(spec, parent);
+            return createCaption(description, parent);
         case ControlKind::ResultBox:
-            return createResultBox(spec, parent);
+            return createResultBox(description, parent);
         case ControlKind::InputField:
-            return createInputField(spec, parent);
+            return createInputField(description, parent);
         case ControlKind::Button:
-            return createButton(spec, parent);
+            return createButton(description, parent);
         case ControlKind::Picture:
-            return createPicture(spec, parent);
+            return createPicture(description, parent);
     }
-    return createCaption(spec, parent);
+    return createCaption(description, parent);
 }
 
 }  // namespace
 
-QWidget* createControl(const ControlSpec& spec, QWidget& parent) {
-    QWidget* widget = createWidget(spec, parent);
-    widget->setObjectName(toQString(spec.name));
-    widget->setFont(controlFont(spec.font));
-    widget->setGeometry(toPixels(spec.twips.left), toPixels(spec.twips.top),
-                        toPixels(spec.twips.width), toPixels(spec.twips.height));
-    if (spec.autoSize) {
+QWidget* createControl(const ControlDescription& description, QWidget& parent) {
+    QWidget* widget = createWidget(description, parent);
+    widget->setObjectName(toQString(description.name));
+    widget->setFont(controlFont(description.font));
+    widget->setGeometry(toPixels(description.twips.left), toPixels(description.twips.top),
+                        toPixels(description.twips.width), toPixels(description.twips.height));
+    if (description.autoSize) {
         widget->resize(widget->sizeHint());
     }
     return widget;

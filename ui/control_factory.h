@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QWidget>
 
-#include "control_spec.h"
+#include "control_description.h"
 
 namespace quadripolo::ui {
 
@@ -12,6 +12,6 @@ inline QColor toQColor(Rgb rgb) {
 }
 
 // Creates one control as a child of `parent`, at its place, with its text, look and names.
-QWidget* createControl(const ControlSpec& spec, QWidget& parent);
+QWidget* createControl(const ControlDescription& description, QWidget& parent);
 
 }  // namespace quadripolo::ui

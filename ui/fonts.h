@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "control_spec.h"
+#include "control_description.h"
 
 namespace quadripolo::ui {
 

@@ -100,7 +100,7 @@ constexpr std::array kControls{
             {11160, 4320, 4815, 615}),
 
     // The schematic, and the button that opens the equivalent-parameter window.
-    ControlSpec{
+    ControlDescription{
         .kind = ControlKind::Picture,
         .name = "Picture1",
         .text = {},
@@ -148,13 +148,13 @@ constexpr std::array kControls{
            {10680, 9360, 2175, 975}, kZParameterBlock),
 
     // Contact line.
-    ControlSpec{.kind = ControlKind::Caption,
-                .name = "Label92",
-                .text = "Calcolo quadripoli",
-                .twips = {13320, 9960, 1575, 285},
-                .border = Border::FixedSingle,
-                .background = colours::kContactLine,
-                .font = FontStyle::Regular},
+    ControlDescription{.kind = ControlKind::Caption,
+                       .name = "Label92",
+                       .text = "Calcolo quadripoli",
+                       .twips = {13320, 9960, 1575, 285},
+                       .border = Border::FixedSingle,
+                       .background = colours::kContactLine,
+                       .font = FontStyle::Regular},
 };
 static_assert(allWholePixels(kControls));
 
@@ -164,7 +164,7 @@ constexpr std::array<std::string_view, 18> kFocusOrder{
     "Text12", "Text13", "Text14", "Command2", "Picture1", "Command3",
 };
 
-constexpr WindowSpec kForm1{
+constexpr WindowDescription kForm1{
     .name = "Form1",
     .caption = "Quadripolo visto con i parametri S e confronto risultati con i parametri z",
     .clientWidthTwips = 16155,
@@ -176,7 +176,7 @@ constexpr WindowSpec kForm1{
 
 }  // namespace
 
-const WindowSpec& form1Description() {
+const WindowDescription& form1Description() {
     return kForm1;
 }
 

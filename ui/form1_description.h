@@ -1,10 +1,10 @@
 #pragma once
 
-#include "control_spec.h"
+#include "control_description.h"
 
 namespace quadripolo::ui {
 
 // The main window: the fourteen inputs, the two result blocks, the schematic and three buttons.
-const WindowSpec& form1Description();
+const WindowDescription& form1Description();
 
 }  // namespace quadripolo::ui

@@ -14,13 +14,14 @@ using colours::kConverter;
 using colours::kMenu;
 
 // Captions of the z, y and y-field grids: 735 by 375, aligned right.
-constexpr ControlSpec gridCaption(std::string_view name, std::string_view text, int left, int top) {
+constexpr ControlDescription gridCaption(std::string_view name, std::string_view text, int left,
+                                         int top) {
     return caption(name, text, {left, top, 735, 375}, Alignment::Right);
 }
 
 // Boxes of the z and y grids: 2175 by 375.
-constexpr ControlSpec gridBox(std::string_view name, int left, int top, Rgb background,
-                              std::string_view description) {
+constexpr ControlDescription gridBox(std::string_view name, int left, int top, Rgb background,
+                                     std::string_view description) {
     return resultBox(name, {left, top, 2175, 375}, background, description);
 }
 
@@ -88,12 +89,12 @@ constexpr std::array kControls{
     field("Text8", "", {10680, 5280, 2055, 375}, "Im(y22)", kConverter),
 
     // Resulting S parameters.
-    ControlSpec{.kind = ControlKind::Caption,
-                .name = "Label59",
-                .text = "Modulo",
-                .twips = {1665, 6000, 645, 195},
-                .alignment = Alignment::Centre,
-                .autoSize = true},
+    ControlDescription{.kind = ControlKind::Caption,
+                       .name = "Label59",
+                       .text = "Modulo",
+                       .twips = {1665, 6000, 645, 195},
+                       .alignment = Alignment::Centre,
+                       .autoSize = true},
     caption("Label60", "Fase [°]", {3840, 6000, 855, 255}),
     caption("Label61", "Modulo", {7920, 6000, 855, 255}, Alignment::Centre),
     caption("Label66", "Fase [°]", {10200, 6000, 855, 255}),
@@ -122,7 +123,7 @@ constexpr std::array<std::string_view, 11> kFocusOrder{
     "Text7", "Text8", "Text9", "Command1", "Command2",
 };
 
-constexpr WindowSpec kForm2{
+constexpr WindowDescription kForm2{
     .name = "Form2",
     .caption = "Parametri z",
     .clientWidthTwips = 13020,
@@ -134,7 +135,7 @@ constexpr WindowSpec kForm2{
 
 }  // namespace
 
-const WindowSpec& form2Description() {
+const WindowDescription& form2Description() {
     return kForm2;
 }
 

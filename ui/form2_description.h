@@ -1,11 +1,11 @@
 #pragma once
 
-#include "control_spec.h"
+#include "control_description.h"
 
 namespace quadripolo::ui {
 
 // The equivalent-parameter window: the z and y boxes, the y fields with Ro, the S boxes and two
 // buttons.
-const WindowSpec& form2Description();
+const WindowDescription& form2Description();
 
 }  // namespace quadripolo::ui

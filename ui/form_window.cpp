@@ -29,22 +29,22 @@ QPalette windowPalette(Rgb background) {
 
 }  // namespace
 
-FormWindow::FormWindow(const WindowSpec& spec) : QWidget(nullptr) {
-    setObjectName(toQString(spec.name));
+FormWindow::FormWindow(const WindowDescription& description) : QWidget(nullptr) {
+    setObjectName(toQString(description.name));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(toQString(spec.caption));
+    setWindowTitle(toQString(description.caption));
     setWindowIcon(applicationIcon());
-    setPalette(windowPalette(spec.background));
+    setPalette(windowPalette(description.background));
     setAutoFillBackground(true);
     setFont(controlFont(FontStyle::Regular));
-    resize(toPixels(spec.clientWidthTwips), toPixels(spec.clientHeightTwips));
+    resize(toPixels(description.clientWidthTwips), toPixels(description.clientHeightTwips));
 
-    for (const ControlSpec& controlSpec : spec.controls) {
-        createControl(controlSpec, *this);
+    for (const ControlDescription& controlDescription : description.controls) {
+        createControl(controlDescription, *this);
     }
 
     QWidget* previous = nullptr;
-    for (std::string_view name : spec.focusOrder) {
+    for (std::string_view name : description.focusOrder) {
         QWidget* next = control(name);
         Q_ASSERT(next != nullptr);
         if (previous != nullptr) {
@@ -52,8 +52,8 @@ FormWindow::FormWindow(const WindowSpec& spec) : QWidget(nullptr) {
         }
         previous = next;
     }
-    if (!spec.focusOrder.empty()) {
-        control(spec.focusOrder.front())->setFocus();
+    if (!description.focusOrder.empty()) {
+        control(description.focusOrder.front())->setFocus();
     }
 }
 

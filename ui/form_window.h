@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "control_spec.h"
+#include "control_description.h"
 
 namespace quadripolo::ui {
 
@@ -15,7 +15,7 @@ class FormWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit FormWindow(const WindowSpec& spec);
+    explicit FormWindow(const WindowDescription& description);
 
     // The control of that name, or nullptr.
     QWidget* control(std::string_view name) const;
