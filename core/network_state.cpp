@@ -58,19 +58,20 @@ NetworkState& sharedState() {
 }
 
 void NetworkState::formProduct(const ComplexOperands& operands) {
-    workARe = operands.p;
-    workAIm = operands.q;
-    workBRe = operands.r;
-    workBIm = operands.s;
+    loadWorkOperands(operands);
     complexMultiply(workARe, workAIm, workBRe, workBIm, workResultRe, workResultIm);
 }
 
 void NetworkState::formQuotient(const ComplexOperands& operands) {
+    loadWorkOperands(operands);
+    complexDivide(workARe, workAIm, workBRe, workBIm, workResultRe, workResultIm);
+}
+
+void NetworkState::loadWorkOperands(const ComplexOperands& operands) {
     workARe = operands.p;
     workAIm = operands.q;
     workBRe = operands.r;
     workBIm = operands.s;
-    complexDivide(workARe, workAIm, workBRe, workBIm, workResultRe, workResultIm);
 }
 
 void NetworkState::formProduct(const ComplexOperands& operands, CheckedDouble& re,

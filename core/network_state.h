@@ -144,6 +144,7 @@ struct NetworkState {
     void convertSToZY();
 
 private:
+    void loadWorkOperands(const ComplexOperands& operands);
     void convertSToZ();
     void solveByZ();
     void convertSToY();

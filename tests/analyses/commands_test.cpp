@@ -21,16 +21,8 @@ void click(Command command, NetworkState& state, W& window) {
 }
 
 // Only the texts of the named controls, to compare with a table.
-Texts pick(const FakeWindow& window, const Texts& expected) {
-    Texts found;
-    for (const auto& [control, text] : expected) {
-        found[control] = window.text(control);
-    }
-    return found;
-}
-
 template <class W>
-Texts pickFrom(const W& window, const Texts& expected) {
+Texts pick(const W& window, const Texts& expected) {
     Texts found;
     for (const auto& [control, text] : expected) {
         found[control] = window.text(control);
@@ -69,7 +61,7 @@ TEST(Form1Command1, ShowsTheTwentyTwoResultsOfTheDefaults) {
     form1.separator = ",";  // the main window's results keep the point in any locale
     click(form1::Command1_Click, state, form1);
     EXPECT_TRUE(form1.messages.empty());
-    EXPECT_EQ(pickFrom(form1, kSAnalysisTexts), kSAnalysisTexts);
+    EXPECT_EQ(pick(form1, kSAnalysisTexts), kSAnalysisTexts);
     EXPECT_EQ(form1.fullValues.size(), 22U);
     EXPECT_EQ(form1.fullValues["Label32"], state.pl);
 }
@@ -87,7 +79,7 @@ TEST(Form1Command2, FirstAfterStartShowsZeroPowersOfTheSAnalysis) {
     NetworkState state;
     FakeMainWindow form1;
     click(form1::Command2_Click, state, form1);
-    EXPECT_EQ(pickFrom(form1, kZAnalysisTexts), kZAnalysisTexts);
+    EXPECT_EQ(pick(form1, kZAnalysisTexts), kZAnalysisTexts);
     EXPECT_EQ(form1.text("Label32"), "00.00E+00");
     EXPECT_EQ(form1.text("Label34"), "00.00E+00");
     EXPECT_EQ(form1.text("Label6"), "");  // the S block's other boxes stay empty

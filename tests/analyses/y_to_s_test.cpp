@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "support/default_inputs.h"
 #include "support/ulp.h"
 
 namespace quadripolo {
@@ -51,21 +52,7 @@ TEST(ConvertYToS, RecoversTheMainWindowsSFromTheCopiedTexts) {
 }
 
 TEST(ConvertYToS, IsTheInverseOfTheConversionToY) {
-    NetworkState s;
-    s.s11Mag = 0.06;
-    s.s11Phase = degreesToRadians(-146.3);
-    s.s12Mag = 0.06;
-    s.s12Phase = degreesToRadians(70.7);
-    s.s21Mag = 6.02;
-    s.s21Phase = degreesToRadians(84.0);
-    s.s22Mag = 0.57;
-    s.s22Phase = degreesToRadians(-19.2);
-    s.zeRe = 10.0;
-    s.zeIm = 20.0;
-    s.zlRe = 100.0;
-    s.zlIm = 200.0;
-    s.ro = 50.0;
-    s.eRms = 1.0;
+    NetworkState s = testing::defaultInputs();
     s.convertSToZY();
     for (CheckedDouble* y :
          {&s.y11Re, &s.y11Im, &s.y12Re, &s.y12Im, &s.y21Re, &s.y21Im, &s.y22Re, &s.y22Im}) {
