@@ -13,69 +13,54 @@ bool isDigit(char c) noexcept {
     return c >= '0' && c <= '9';
 }
 
-// Where the parts of the decimal prefix lie in the text.
-struct DecimalPrefix {
-    bool negative = false;
-    std::size_t mantissaBegin = 0;  // first character after the sign
-    std::size_t mantissaEnd = 0;    // one past the last digit or point of the mantissa
-    std::size_t end = 0;            // one past the prefix, exponent included
-    bool hasDigit = false;
-    std::int64_t magnitudeOrder = 0;  // decimal order of the first significant digit, mantissa only
+// The decimal order of a number's prefix, to tell a value too large for a double from one too
+// small: that of its first significant digit plus its exponent.
+struct DecimalOrder {
     bool allZero = true;
-    std::int64_t exponent = 0;  // saturated, only its size matters
+    std::int64_t order = 0;
 };
 
-DecimalPrefix scanDecimalPrefix(std::string_view text) noexcept {
-    DecimalPrefix prefix;
+DecimalOrder scanDecimalOrder(std::string_view text) noexcept {
+    DecimalOrder result;
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        prefix.negative = text[i] == '-';
         ++i;
     }
-    prefix.mantissaBegin = i;
     bool seenPoint = false;
-    std::int64_t integerDigits = 0;
     std::int64_t fractionDigits = 0;
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (isDigit(c)) {
-            prefix.hasDigit = true;
-            if (c != '0' && prefix.allZero) {
-                prefix.allZero = false;
-                prefix.magnitudeOrder = seenPoint ? -(fractionDigits + 1) : 0;
-            } else if (!prefix.allZero && !seenPoint) {
-                ++prefix.magnitudeOrder;
+            if (c != '0' && result.allZero) {
+                result.allZero = false;
+                result.order = seenPoint ? -(fractionDigits + 1) : 0;
+            } else if (!result.allZero && !seenPoint) {
+                ++result.order;
             }
-            (seenPoint ? fractionDigits : integerDigits) += 1;
+            fractionDigits += seenPoint ? 1 : 0;
         } else if (c == '.' && !seenPoint) {
             seenPoint = true;
         } else {
             break;
         }
     }
-    prefix.mantissaEnd = i;
-    prefix.end = i;
-    if (!prefix.hasDigit || i >= text.size() || (text[i] != 'e' && text[i] != 'E')) {
-        return prefix;
+    if (i + 1 >= text.size() || (text[i] != 'e' && text[i] != 'E')) {
+        return result;
     }
     std::size_t j = i + 1;
     bool negativeExponent = false;
-    if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+    if (text[j] == '+' || text[j] == '-') {
         negativeExponent = text[j] == '-';
         ++j;
     }
-    if (j >= text.size() || !isDigit(text[j])) {
-        return prefix;  // a marker without digits is not part of the number
-    }
+    // Saturated: only the exponent's size matters.
     constexpr std::int64_t kSaturation = std::int64_t{1} << 40;
+    std::int64_t exponent = 0;
     for (; j < text.size() && isDigit(text[j]); ++j) {
-        prefix.exponent = std::min(prefix.exponent * 10 + (text[j] - '0'), kSaturation);
+        exponent = std::min(exponent * 10 + (text[j] - '0'), kSaturation);
     }
-    if (negativeExponent) {
-        prefix.exponent = -prefix.exponent;
-    }
-    prefix.end = j;
-    return prefix;
+    result.order += negativeExponent ? -exponent : exponent;
+    return result;
 }
 
 }  // namespace
@@ -89,26 +74,33 @@ bool holdsOnlyNumericCharacters(std::string_view text) noexcept {
 }
 
 std::optional<double> convertNumericText(std::string_view text) noexcept {
-    const DecimalPrefix prefix = scanDecimalPrefix(text);
-    if (!prefix.hasDigit) {
+    std::size_t begin = 0;
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        begin = 1;
+    }
+    // from_chars reads the longest decimal prefix itself and rounds to nearest whatever the C
+    // locale says, but it takes no leading "+" and, after the sign, no second sign nor words
+    // such as "inf": only a digit or a point may start the number here.
+    if (begin == text.size() || !(isDigit(text[begin]) || text[begin] == '.')) {
         return 0.0;
     }
-    // from_chars takes no leading "+" and no sign at all here: the sign is applied after, which
-    // is exact. It rounds to nearest whatever the C locale says.
-    const char* first = text.data() + prefix.mantissaBegin;
-    const char* last = text.data() + prefix.end;
     double magnitude = 0.0;
-    const auto [stop, error] = std::from_chars(first, last, magnitude, std::chars_format::general);
+    const auto error = std::from_chars(text.data() + begin, text.data() + text.size(), magnitude,
+                                       std::chars_format::general)
+                           .ec;
+    if (error == std::errc::invalid_argument) {
+        return 0.0;  // a point without a digit
+    }
     if (error == std::errc::result_out_of_range) {
-        if (prefix.allZero || prefix.magnitudeOrder + prefix.exponent < 0) {
-            magnitude = 0.0;  // below the smallest subnormal: the nearest double is zero
-        } else {
+        const DecimalOrder decimal = scanDecimalOrder(text);
+        if (!decimal.allZero && decimal.order >= 0) {
             return std::nullopt;
         }
-    } else if (error != std::errc{} || stop != last) {
-        return std::nullopt;  // cannot happen for a scanned prefix; refuse rather than guess
+        magnitude = 0.0;  // below the smallest subnormal: the nearest double is zero
     }
-    return prefix.negative ? -magnitude : magnitude;
+    return negative ? -magnitude : magnitude;
 }
 
 bool isAcceptableNumericText(std::string_view text) noexcept {

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace quadripolo {
 
@@ -109,8 +111,10 @@ const std::array<double, 617>& powersOfTen() {
 // exact value and its shortest decimal round alike, and so does the scaled value. Near a half,
 // and for magnitudes too small or too large for the table, it declines.
 bool roundByScaling(double magnitude, FourDigits& result) {
-    int binaryExponent = 0;
-    std::frexp(magnitude, &binaryExponent);
+    // The binary exponent from the bits: magnitude = 1.f × 2^(binaryExponent − 1). A subnormal
+    // (biased exponent 0) lies below the table and declines below.
+    const int binaryExponent =
+        static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7FFU) - 1022;
     // floor(log10(magnitude)), or one less: 78913 / 2^18 is log10(2) to seven digits, and the
     // arithmetic shift rounds toward minus infinity.
     int order = ((binaryExponent - 1) * 78913) >> 18;
@@ -187,6 +191,13 @@ std::string formatResult(double value, std::string_view decimalSeparator) {
 }
 
 void forceDecimalPoint(std::string& text, int position) {
+    const auto index = static_cast<std::size_t>(position - 1);
+    if (position >= 1 && index < text.size() &&
+        std::all_of(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(index) + 1,
+                    [](char c) { return (static_cast<unsigned char>(c) & 0x80U) == 0; })) {
+        text[index] = '.';  // plain ASCII up to there: one byte per character
+        return;
+    }
     const std::size_t offset = utf8Offset(text, position - 1);
     if (offset == std::string::npos) {
         return;
