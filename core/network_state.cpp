@@ -45,6 +45,14 @@ constexpr std::array<FieldTarget, kYFields.size() - 1> kYTargets{{
     {&NetworkState::y22Im, false, "y22Im"},
 }};
 
+// The real part is stored before the imaginary part is computed; the phase is in radians.
+void polarToRectangular(std::string_view quantity, CheckedDouble magnitude, CheckedDouble phase,
+                        CheckedDouble& re, CheckedDouble& im) {
+    computing(quantity);
+    re = magnitude * cosine(phase);
+    im = magnitude * sine(phase);
+}
+
 // A text that has passed the check converts; the check has refused any out-of-range value.
 double convertChecked(const std::string& text) {
     return convertNumericText(text).value_or(0.0);
@@ -89,18 +97,10 @@ void NetworkState::formQuotient(const ComplexOperands& operands, CheckedDouble& 
 }
 
 void NetworkState::toRectangular() {
-    computing("s11");
-    s11Re = s11Mag * cosine(s11Phase);
-    s11Im = s11Mag * sine(s11Phase);
-    computing("s12");
-    s12Re = s12Mag * cosine(s12Phase);
-    s12Im = s12Mag * sine(s12Phase);
-    computing("s21");
-    s21Re = s21Mag * cosine(s21Phase);
-    s21Im = s21Mag * sine(s21Phase);
-    computing("s22");
-    s22Re = s22Mag * cosine(s22Phase);
-    s22Im = s22Mag * sine(s22Phase);
+    polarToRectangular("s11", s11Mag, s11Phase, s11Re, s11Im);
+    polarToRectangular("s12", s12Mag, s12Phase, s12Re, s12Im);
+    polarToRectangular("s21", s21Mag, s21Phase, s21Re, s21Im);
+    polarToRectangular("s22", s22Mag, s22Phase, s22Re, s22Im);
 }
 
 void NetworkState::checkNumericText(const std::string& text, MessageSink& messages) {
