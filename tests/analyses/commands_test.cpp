@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <span>
 #include <string>
 
 #include "support/fake_window.h"
+#include "support/worked_example.h"
 
 namespace quadripolo {
 namespace {
@@ -30,30 +33,27 @@ Texts pick(const W& window, const Texts& expected) {
     return found;
 }
 
-const Texts kSAnalysisTexts = {
-    {"Label6", "11.47E-02"},  {"Label13", "-10.08E-02"}, {"Label16", "51.70E-02"},
-    {"Label18", "13.28E-01"}, {"Label20", "-74.04E-03"}, {"Label22", "56.83E-03"},
-    {"Label24", "12.03E-01"}, {"Label26", "12.41E-01"},  {"Label32", "95.60E-02"},
-    {"Label34", "14.60E-03"}, {"Label36", "12.07E+00"},  {"Label39", "-15.64E-01"},
-    {"Label46", "28.73E-02"}, {"Label47", "-31.08E-02"}, {"Label49", "12.16E+00"},
-    {"Label50", "18.17E+00"}, {"Label69", "62.42E+00"},  {"Label70", "-13.20E+01"},
-    {"Label73", "26.69E-03"}, {"Label74", "-22.29E-03"}, {"Label75", "-97.00E-03"},
-    {"Label76", "12.31E-03"},
-};
+// A table of the worked example as texts by control.
+Texts textsOf(std::span<const testing::ShownText> table) {
+    Texts texts;
+    for (const auto& [control, text] : table) {
+        texts[control] = text;
+    }
+    return texts;
+}
 
-const Texts kZAnalysisTexts = {
-    {"Label41", "12.07E+00"},  {"Label43", "-15.64E-01"}, {"Label53", "28.73E-02"},
-    {"Label55", "-31.08E-02"}, {"Label57", "12.16E+00"},  {"Label59", "18.17E+00"},
-    {"Label61", "95.60E-02"},  {"Label63", "14.60E-03"},  {"Label65", "62.42E+00"},
-    {"Label66", "-13.20E+01"}, {"Label81", "26.69E-03"},  {"Label82", "-22.29E-03"},
-    {"Label83", "-97.00E-03"}, {"Label84", "12.31E-03"},
-};
+// The same texts with the decimal point replaced by `separator`.
+Texts withSeparator(Texts texts, char separator) {
+    for (auto& [control, text] : texts) {
+        std::replace(text.begin(), text.end(), '.', separator);
+    }
+    return texts;
+}
 
-const Texts kCopiedY = {
-    {"Text1", "13.87E-03"},  {"Text2", "30.85E-04"}, {"Text5", "-16.39E-05"},
-    {"Text6", "-13.07E-04"}, {"Text3", "14.16E-03"}, {"Text4", "-13.14E-02"},
-    {"Text7", "53.71E-05"},  {"Text8", "36.75E-04"},
-};
+const Texts kSAnalysisTexts = textsOf(testing::kSAnalysisTexts);
+const Texts kZAnalysisTexts = textsOf(testing::kZAnalysisTexts);
+const Texts kCopiedY = textsOf(testing::kCopiedY);
+const Texts kY11Only = textsOf(testing::kY11Only);
 
 TEST(Form1Command1, ShowsTheTwentyTwoResultsOfTheDefaults) {
     NetworkState state;
@@ -97,23 +97,13 @@ TEST(Form1Command2, KeepsThePowersOfTheLastSAnalysis) {
 }
 
 TEST(Form1Command3, OpensTheSecondWindowWithZAndYInTheLocalesSeparator) {
-    for (const char* separator : {".", ","}) {
+    for (const char separator : {'.', ','}) {
         NetworkState state;
         FakeMainWindow form1;
-        form1.separator = separator;
+        form1.separator = std::string(1, separator);
         click(form1::Command3_Click, state, form1);
         ASSERT_NE(form1.form2, nullptr);
-        const bool comma = std::string(separator) == ",";
-        const Texts expected = {
-            {"Label1", comma ? "87,19E-01" : "87.19E-01"},
-            {"Label2", comma ? "19,07E+00" : "19.07E+00"},
-            {"Label11", comma ? "80,04E+00" : "80.04E+00"},
-            {"Label12", comma ? "-52,04E-01" : "-52.04E-01"},
-            {"Label32", comma ? "30,85E-04" : "30.85E-04"},
-            {"Label33", comma ? "-13,07E-04" : "-13.07E-04"},
-            {"Label25", comma ? "-13,14E-02" : "-13.14E-02"},
-            {"Label23", comma ? "36,75E-04" : "36.75E-04"},
-        };
+        const Texts expected = withSeparator(textsOf(testing::kEquivalentTexts), separator);
         EXPECT_EQ(pick(*form1.form2, expected), expected);
         EXPECT_EQ(form1.form2->writes, 16);
         EXPECT_EQ(form1.writes, 0);  // nothing changes in the main window
@@ -125,10 +115,9 @@ TEST(Form1Command3, ABadFieldOpensNothing) {
     FakeMainWindow form1;
     form1.texts["Text14"] = "";
     click(form1::Command3_Click, state, form1);
-    EXPECT_EQ(
-        form1.messages,
-        std::vector<std::string>{
-            "Hai dimenticato di scrivere il valore della tensione a vuoto in Volt efficaci E"});
+    EXPECT_EQ(form1.messages,
+              std::vector<std::string>{
+                  testing::messagesOf(testing::kMainWindowFieldMessages, "Text14").missing});
     EXPECT_EQ(form1.opens, 0);
 }
 
@@ -144,26 +133,16 @@ TEST(Form2Command2, CopiesTheFoundYWithThePointForced) {
 }
 
 TEST(Form2Command1, ConvertsTheCopiedYBackToS) {
-    for (const char* separator : {".", ","}) {
+    for (const char separator : {'.', ','}) {
         NetworkState state;
         FakeMainWindow form1;
-        form1.separator = separator;
+        form1.separator = std::string(1, separator);
         click(form1::Command3_Click, state, form1);
         FakeWindow& form2 = *form1.form2;
         click(form2::Command2_Click, state, form2);
         click(form2::Command1_Click, state, form2);
         EXPECT_TRUE(form2.messages.empty());
-        const bool comma = std::string(separator) == ",";
-        const Texts expected = {
-            {"Label35", comma ? "60,11E-03" : "60.11E-03"},
-            {"Label37", comma ? "21,36E+01" : "21.36E+01"},
-            {"Label38", comma ? "60,01E-03" : "60.01E-03"},
-            {"Label36", comma ? "70,70E+00" : "70.70E+00"},
-            {"Label43", comma ? "60,21E-01" : "60.21E-01"},
-            {"Label44", comma ? "84,00E+00" : "84.00E+00"},
-            {"Label45", comma ? "56,98E-02" : "56.98E-02"},
-            {"Label46", comma ? "-19,20E+00" : "-19.20E+00"},
-        };
+        const Texts expected = withSeparator(textsOf(testing::kSOfCopiedY), separator);
         EXPECT_EQ(pick(form2, expected), expected);
     }
 }
@@ -185,42 +164,21 @@ TEST_P(Form2ConversionTest, ShowsTheSParameters) {
     EXPECT_EQ(pick(form2, GetParam().expected), GetParam().expected);
 }
 
-const Texts kYZeroButY11 = {{"Text1", "0.04"}, {"Text2", "0"}, {"Text3", "0"},
-                            {"Text4", "0"},    {"Text5", "0"}, {"Text6", "0"},
-                            {"Text7", "0"},    {"Text8", "0"}, {"Text9", "50"}};
-
 Texts withRo(Texts fields, const char* ro) {
     fields["Text9"] = ro;
     return fields;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Form2ConversionTest,
-                         ::testing::Values(YCase{"realY11",
-                                                 kYZeroButY11,
-                                                 {{"Label35", "33.33E-02"},
-                                                  {"Label37", "18.00E+01"},
-                                                  {"Label45", "10.00E-01"},
-                                                  {"Label46", "00.00E+00"},
-                                                  {"Label38", "00.00E+00"},
-                                                  {"Label36", "00.00E+00"},
-                                                  {"Label43", "00.00E+00"},
-                                                  {"Label44", "00.00E+00"}}},
-                                           YCase{"roZero",
-                                                 withRo(kYZeroButY11, "0"),
-                                                 {{"Label35", "10.00E-01"},
-                                                  {"Label37", "00.00E+00"},
-                                                  {"Label45", "10.00E-01"},
-                                                  {"Label46", "00.00E+00"},
-                                                  {"Label38", "00.00E+00"},
-                                                  {"Label36", "00.00E+00"},
-                                                  {"Label43", "00.00E+00"},
-                                                  {"Label44", "00.00E+00"}}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Form2ConversionTest,
+    ::testing::Values(YCase{"realY11", kY11Only, textsOf(testing::kSOfY11Only)},
+                      YCase{"roZero", withRo(kY11Only, "0"), textsOf(testing::kSOfY11OnlyRo0)}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Form2Command2, AfterAConversionCopiesTheNormalisedValues) {
     NetworkState state;
     FakeWindow form2;
-    form2.texts = kYZeroButY11;
+    form2.texts = kY11Only;
     form2.texts["Text1"] = "0.01387";
     click(form2::Command1_Click, state, form2);
     click(form2::Command2_Click, state, form2);
@@ -233,9 +191,9 @@ TEST(Form2Command1, AnEmptyFirstFieldStopsWithItsMessage) {
     FakeWindow form2;
     form2.texts["Text9"] = "50";
     click(form2::Command1_Click, state, form2);
-    EXPECT_EQ(
-        form2.messages,
-        std::vector<std::string>{"Hai dimenticato di scrivere il valore della parte reale di y11"});
+    EXPECT_EQ(form2.messages,
+              std::vector<std::string>{
+                  testing::messagesOf(testing::kYWindowFieldMessages, "Text1").missing});
     EXPECT_EQ(form2.writes, 0);
 }
 
@@ -307,7 +265,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Form2Command1, AFaultWritesNoLabel) {
     NetworkState state;
     FakeWindow form2;
-    form2.texts = kYZeroButY11;
+    form2.texts = kY11Only;
     form2.texts["Text1"] = "-0.02";  // normalised y11 = −1: the denominator vanishes
     click(form2::Command1_Click, state, form2);
     ASSERT_EQ(form2.messages.size(), 1U);

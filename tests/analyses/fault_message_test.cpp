@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "commands.h"
+#include "support/worked_example.h"
 
 namespace quadripolo {
 namespace {
@@ -23,21 +24,13 @@ TEST_P(FaultMessageTest, SaysWhichFaultAndWhereInItalian) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, FaultMessageTest,
     ::testing::Values(
-        MessageCase{FaultKind::DivisionByZero, "gammaIn",
-                    "Calcolo interrotto: divisione per zero durante il calcolo del coefficiente "
-                    "di riflessione d'ingresso. Nessun risultato è stato scritto: controlla i "
-                    "dati inseriti."},
+        MessageCase{FaultKind::DivisionByZero, "gammaIn", testing::kFaultGammaIn},
         MessageCase{FaultKind::Overflow, "s12Phase",
                     "Calcolo interrotto: un risultato supera il massimo valore rappresentabile "
                     "(overflow) durante il calcolo della fase di S12. Nessun risultato è stato "
                     "scritto: controlla i dati inseriti."},
-        MessageCase{FaultKind::InvalidOperation, "a1",
-                    "Calcolo interrotto: operazione non valida (ad esempio la radice quadrata di "
-                    "un numero negativo) durante il calcolo dell'onda a1. Nessun risultato è "
-                    "stato scritto: controlla i dati inseriti."},
-        MessageCase{FaultKind::DivisionByZero, "i1ByZ",
-                    "Calcolo interrotto: divisione per zero durante il calcolo di I1 con i "
-                    "parametri z. Nessun risultato è stato scritto: controlla i dati inseriti."},
+        MessageCase{FaultKind::InvalidOperation, "a1", testing::kFaultA1},
+        MessageCase{FaultKind::DivisionByZero, "i1ByZ", testing::kFaultI1ByZ},
         MessageCase{FaultKind::DivisionByZero, "noSuchQuantity",
                     "Calcolo interrotto: divisione per zero durante il calcolo di un valore "
                     "intermedio. Nessun risultato è stato scritto: controlla i dati inseriti."}));

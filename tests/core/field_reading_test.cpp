@@ -1,15 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "network_state.h"
 #include "support/ulp.h"
+#include "support/worked_example.h"
 
 namespace quadripolo {
 namespace {
 
+using testing::FieldMessages;
+using testing::kMainWindowFieldMessages;
+using testing::kYWindowFieldMessages;
 using testing::withinUlps;
 
 // Field texts by control name; messages recorded in order.
@@ -27,10 +32,9 @@ public:
 
 Fields mainWindowDefaults() {
     Fields fields;
-    fields.texts = {{"Text1", "0.06"}, {"Text2", "-146.3"}, {"Text3", "6.02"}, {"Text4", "84"},
-                    {"Text5", "0.06"}, {"Text6", "70.7"},   {"Text7", "0.57"}, {"Text8", "-19.2"},
-                    {"Text9", "50"},   {"Text10", "10"},    {"Text11", "20"},  {"Text12", "100"},
-                    {"Text13", "200"}, {"Text14", "1"}};
+    for (const auto& [control, text] : testing::kMainWindowDefaults) {
+        fields.texts[control] = text;
+    }
     return fields;
 }
 
@@ -81,74 +85,10 @@ TEST(MainWindowReading, StoresTheFourteenDefaultsWithPhasesInRadians) {
     EXPECT_EQ(state.eRms, 1.0);
 }
 
-constexpr const char* kBadTail =
-    ". Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in "
-    "forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3";
-
-struct FieldMessages {
-    const char* control;
-    const char* missing;
-    const char* bad;  // without the common tail
-};
-
-// The main window's fields in reading order, with their two messages written out.
-const FieldMessages kMainWindowMessages[] = {
-    {"Text1", "Hai dimenticato di scrivere il valore del modulo di S11",
-     "Errore di inserimento dati per il valore del modulo di S11"},
-    {"Text2", "Hai dimenticato di scrivere il valore della fase di S11 in gradi",
-     "Errore di inserimento dati per il valore della fase di S11 in gradi"},
-    {"Text5", "Hai dimenticato di scrivere il valore del modulo di S12",
-     "Errore di inserimento dati per il valore del modulo di S12"},
-    {"Text6", "Hai dimenticato di scrivere il valore della fase di S12 in gradi",
-     "Errore di inserimento dati per il valore della fase di S12 in gradi"},
-    {"Text3", "Hai dimenticato di scrivere il valore del modulo di S21",
-     "Errore di inserimento dati per il valore del modulo di S21"},
-    {"Text4", "Hai dimenticato di scrivere il valore della fase di S21 in gradi",
-     "Errore di inserimento dati per il valore della fase di S21 in gradi"},
-    {"Text7", "Hai dimenticato di scrivere il valore del modulo di S22",
-     "Errore di inserimento dati per il valore del modulo di S22"},
-    {"Text8", "Hai dimenticato di scrivere il valore della fase di S22 in gradi",
-     "Errore di inserimento dati per il valore della fase di S22 in gradi"},
-    {"Text10", "Hai dimenticato di scrivere il valore della parte reale di Ze",
-     "Errore di inserimento dati per il valore della parte reale di Ze"},
-    {"Text11", "Hai dimenticato di scrivere il valore della parte immaginaria di Ze",
-     "Errore di inserimento dati per il valore della parte immaginaria di Ze"},
-    {"Text12", "Hai dimenticato di scrivere il valore della parte reale di ZL",
-     "Errore di inserimento dati per il valore della parte reale di ZL"},
-    {"Text13", "Hai dimenticato di scrivere il valore della parte immaginaria di ZL",
-     "Errore di inserimento dati per il valore della parte immaginaria di ZL"},
-    {"Text9", "Hai dimenticato di scrivere il valore di Ro=Zo impedenza di riferimento",
-     "Errore di inserimento dati per il valore di Ro=Zo impedenza di riferimento"},
-    {"Text14", "Hai dimenticato di scrivere il valore della tensione a vuoto in Volt efficaci E",
-     "Errore di inserimento dati per il valore della tensione a vuoto in Volt efficaci E"},
-};
-
-// The equivalent-parameter window's fields in reading order.
-const FieldMessages kYWindowMessages[] = {
-    {"Text1", "Hai dimenticato di scrivere il valore della parte reale di y11",
-     "Errore di inserimento dati per il valore della parte reale di y11"},
-    {"Text2", "Hai dimenticato di scrivere il valore della della parte immaginaria di y11",
-     "Errore di inserimento dati per il valore della parte immaginaria di y11"},
-    {"Text5", "Hai dimenticato di scrivere il valore della parte reale di y12",
-     "Errore di inserimento dati per il valore della parte reale di y12"},
-    {"Text6", "Hai dimenticato di scrivere il valore della della parte immaginaria di y12",
-     "Errore di inserimento dati per il valore della parte immaginaria di y12"},
-    {"Text3", "Hai dimenticato di scrivere il valore della parte reale di y21",
-     "Errore di inserimento dati per il valore della parte reale di y21"},
-    {"Text4", "Hai dimenticato di scrivere il valore della della parte immaginaria di y21",
-     "Errore di inserimento dati per il valore della parte immaginaria di y21"},
-    {"Text7", "Hai dimenticato di scrivere il valore della parte reale di y22",
-     "Errore di inserimento dati per il valore della parte reale di y22"},
-    {"Text8", "Hai dimenticato di scrivere il valore della della parte immaginaria di y22",
-     "Errore di inserimento dati per il valore della parte immaginaria di y22"},
-    {"Text9", "Hai dimenticato di scrivere il valore di Ro=Zo impedenza di riferimento",
-     "Errore di inserimento dati per il valore di Ro=Zo impedenza di riferimento"},
-};
-
 Fields yWindowWithValues() {
     Fields fields;
-    for (const FieldMessages& field : kYWindowMessages) {
-        fields.texts[field.control] = "0.01";
+    for (const FieldMessages& field : kYWindowFieldMessages) {
+        fields.texts[field.field] = "0.01";
     }
     fields.texts["Text9"] = "50";
     return fields;
@@ -163,37 +103,37 @@ struct BadText {
 const BadText kBadTexts[] = {{"", true},     {"0,5", false},   {" 50", false}, {"5O", false},
                              {"5\t", false}, {"1e400", false}, {"5°", false}};
 
-TEST(MainWindowReading, ShowsEachFieldsOwnMessageAndStoresNothing) {
-    for (const FieldMessages& field : kMainWindowMessages) {
+// Each field of `table` in turn holding each bad text, the others as `good` fills them: the
+// field's own message and no input stored.
+template <class Read>
+void expectEachFieldRefused(std::span<const FieldMessages> table, Fields (*good)(), Read read) {
+    for (const FieldMessages& field : table) {
         for (const BadText& bad : kBadTexts) {
-            Fields fields = mainWindowDefaults();
-            fields.texts[field.control] = bad.text;
+            Fields fields = good();
+            fields.texts[field.field] = bad.text;
             NetworkState state = markedState();
-            EXPECT_FALSE(state.readMainWindowFields(fields, fields));
-            const std::string expected =
-                bad.missing ? std::string(field.missing) : std::string(field.bad) + kBadTail;
+            EXPECT_FALSE(read(state, fields));
+            const std::string expected = bad.missing ? field.missing : field.bad;
             EXPECT_EQ(fields.shown, std::vector<std::string>{expected})
-                << field.control << " holding '" << bad.text << "'";
-            EXPECT_EQ(state.inputError, 1);
+                << field.field << " holding '" << bad.text << "'";
             expectInputsUntouched(state);
         }
     }
 }
 
+TEST(MainWindowReading, ShowsEachFieldsOwnMessageAndStoresNothing) {
+    expectEachFieldRefused(kMainWindowFieldMessages, mainWindowDefaults,
+                           [](NetworkState& state, Fields& fields) {
+                               const bool read = state.readMainWindowFields(fields, fields);
+                               EXPECT_EQ(state.inputError, 1);
+                               return read;
+                           });
+}
+
 TEST(YWindowReading, ShowsEachFieldsOwnMessageAndStoresNothing) {
-    for (const FieldMessages& field : kYWindowMessages) {
-        for (const BadText& bad : kBadTexts) {
-            Fields fields = yWindowWithValues();
-            fields.texts[field.control] = bad.text;
-            NetworkState state = markedState();
-            EXPECT_FALSE(state.readYFields(fields, fields));
-            const std::string expected =
-                bad.missing ? std::string(field.missing) : std::string(field.bad) + kBadTail;
-            EXPECT_EQ(fields.shown, std::vector<std::string>{expected})
-                << field.control << " holding '" << bad.text << "'";
-            expectInputsUntouched(state);
-        }
-    }
+    expectEachFieldRefused(
+        kYWindowFieldMessages, yWindowWithValues,
+        [](NetworkState& state, Fields& fields) { return state.readYFields(fields, fields); });
 }
 
 struct OrderCase {
@@ -216,15 +156,16 @@ TEST_P(MainWindowOrderTest, ReportsOnlyTheFirstFailingField) {
     EXPECT_EQ(fields.shown, std::vector<std::string>{GetParam().onlyMessage});
 }
 
+const char* missingMessageOf(const char* field) {
+    return testing::messagesOf(kMainWindowFieldMessages, field).missing;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, MainWindowOrderTest,
-    ::testing::Values(
-        OrderCase{{"Text1", "Text14"}, "Hai dimenticato di scrivere il valore del modulo di S11"},
-        OrderCase{{"Text3", "Text5"}, "Hai dimenticato di scrivere il valore del modulo di S12"},
-        OrderCase{{"Text14", "Text9"},
-                  "Hai dimenticato di scrivere il valore di Ro=Zo impedenza di riferimento"},
-        OrderCase{{"Text9", "Text13"},
-                  "Hai dimenticato di scrivere il valore della parte immaginaria di ZL"}));
+    ::testing::Values(OrderCase{{"Text1", "Text14"}, missingMessageOf("Text1")},
+                      OrderCase{{"Text3", "Text5"}, missingMessageOf("Text5")},
+                      OrderCase{{"Text14", "Text9"}, missingMessageOf("Text9")},
+                      OrderCase{{"Text9", "Text13"}, missingMessageOf("Text13")}));
 
 TEST(MainWindowReading, LeavesTheSlotsOfTheLastFieldTested) {
     Fields fields = mainWindowDefaults();
@@ -232,11 +173,9 @@ TEST(MainWindowReading, LeavesTheSlotsOfTheLastFieldTested) {
     NetworkState state;
     state.readMainWindowFields(fields, fields);
     EXPECT_EQ(state.fieldText, "x");
-    EXPECT_EQ(state.missingValueMessage,
-              "Hai dimenticato di scrivere il valore della fase di S12 in gradi");
-    EXPECT_EQ(state.badValueMessage,
-              std::string("Errore di inserimento dati per il valore della fase di S12 in gradi") +
-                  kBadTail);
+    const FieldMessages& s12Phase = testing::messagesOf(kMainWindowFieldMessages, "Text6");
+    EXPECT_EQ(state.missingValueMessage, s12Phase.missing);
+    EXPECT_EQ(state.badValueMessage, s12Phase.bad);
 }
 
 struct StoredCase {

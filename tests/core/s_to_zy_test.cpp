@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <complex>
+#include <iterator>
 
 #include "complex_arithmetic.h"
 #include "network_state.h"
 #include "support/default_inputs.h"
 #include "support/ulp.h"
+#include "support/worked_example.h"
 
 namespace quadripolo {
 namespace {
@@ -72,12 +74,18 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ConvertSToZY, ShowsTheStatedTexts) {
     NetworkState state = defaultInputs();
     state.convertSToZY();
-    EXPECT_EQ(formatResult(state.z11Im, "."), "19.07E+00");
-    EXPECT_EQ(formatResult(state.z22Re, "."), "80.04E+00");
-    EXPECT_EQ(formatResult(state.y11Im, "."), "30.85E-04");
-    EXPECT_EQ(formatResult(state.y12Im, "."), "-13.07E-04");
-    EXPECT_EQ(formatResult(state.y21Im, "."), "-13.14E-02");
-    EXPECT_EQ(formatResult(state.y22Im, "."), "36.75E-04");
+    // In the order of the shown texts: Re and Im of z11, z12, z21, z22, y11, y12, y21, y22.
+    CheckedDouble NetworkState::*const shown[] = {
+        &NetworkState::z11Re, &NetworkState::z11Im, &NetworkState::z12Re, &NetworkState::z12Im,
+        &NetworkState::z21Re, &NetworkState::z21Im, &NetworkState::z22Re, &NetworkState::z22Im,
+        &NetworkState::y11Re, &NetworkState::y11Im, &NetworkState::y12Re, &NetworkState::y12Im,
+        &NetworkState::y21Re, &NetworkState::y21Im, &NetworkState::y22Re, &NetworkState::y22Im,
+    };
+    static_assert(std::size(shown) == std::size(testing::kEquivalentTexts));
+    for (std::size_t i = 0; i < std::size(shown); ++i) {
+        const testing::ShownText& expected = testing::kEquivalentTexts[i];
+        EXPECT_EQ(formatResult(state.*shown[i], "."), expected.text) << expected.control;
+    }
 }
 
 TEST(ConvertSToZY, YIsTheInverseOfZToTheDisplayedDigits) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "window.h"
+#include "worked_example.h"
 
 namespace quadripolo::testing {
 
@@ -39,13 +40,7 @@ using FakeWindow = FakeWindowOf<Window>;
 // The main window's fourteen fields with their initial texts.
 template <class Interface>
 inline void fillMainWindowDefaults(FakeWindowOf<Interface>& window) {
-    const std::pair<const char*, const char*> defaults[] = {
-        {"Text1", "0.06"}, {"Text2", "-146.3"}, {"Text3", "6.02"}, {"Text4", "84"},
-        {"Text5", "0.06"}, {"Text6", "70.7"},   {"Text7", "0.57"}, {"Text8", "-19.2"},
-        {"Text9", "50"},   {"Text10", "10"},    {"Text11", "20"},  {"Text12", "100"},
-        {"Text13", "200"}, {"Text14", "1"},
-    };
-    for (const auto& [control, text] : defaults) {
+    for (const auto& [control, text] : kMainWindowDefaults) {
         window.texts[control] = text;
     }
 }
