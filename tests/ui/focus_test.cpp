@@ -41,8 +41,7 @@ QWidget* open(const QString& window) {
     if (window == QLatin1String("Form1")) {
         return form1;
     }
-    click(form1, "Command3");  // with the default inputs it opens Form2
-    QWidget* form2 = openWindow(QStringLiteral("Form2"));
+    QWidget* form2 = openForm2(form1);  // with the default inputs it opens Form2
     if (form2 != nullptr && !QTest::qWaitForWindowActive(form2)) {
         qWarning("Form2 did not become active");
     }

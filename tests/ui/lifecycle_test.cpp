@@ -10,12 +10,10 @@ namespace quadripolo::ui::test {
 
 namespace {
 
-// Form2's z and y boxes, which opening it fills, and its S boxes, which it leaves empty.
+// Form2's z and y boxes, which opening it fills (its S boxes, kForm2SBoxes, it leaves empty).
 const char* const kZyBoxes[] = {"Label1",  "Label2",  "Label3",  "Label4",  "Label9",  "Label10",
                                 "Label11", "Label12", "Label34", "Label32", "Label31", "Label33",
                                 "Label26", "Label25", "Label24", "Label23"};
-const char* const kSBoxes[] = {"Label35", "Label37", "Label38", "Label36",
-                               "Label43", "Label44", "Label45", "Label46"};
 const char* const kYFields[] = {"Text1", "Text2", "Text3", "Text4",
                                 "Text5", "Text6", "Text7", "Text8"};
 
@@ -37,7 +35,7 @@ void verifyFresh(const QWidget* form2) {
         QCOMPARE(control<QLineEdit>(form2, name)->text(), QString());
     }
     QCOMPARE(control<QLineEdit>(form2, "Text9")->text(), QStringLiteral("50"));
-    for (const char* name : kSBoxes) {
+    for (const char* name : kForm2SBoxes) {
         QCOMPARE(control<QLabel>(form2, name)->text(), QString());
     }
     QCOMPARE(control<QLabel>(form2, "Label1")->text(), QStringLiteral("87.19E-01"));
@@ -59,17 +57,14 @@ private Q_SLOTS:
         MainForm* form1 = openMainForm();
         QCOMPARE(visibleWindows(), QList<QWidget*>{form1});
         QCOMPARE(openWindow(QStringLiteral("Form2")), nullptr);
-        for (const QWidget* window : QApplication::topLevelWidgets()) {
-            QVERIFY(window->objectName() != QLatin1String("Form2"));
-        }
+        QCOMPARE(form2Count(), 0);
         QVERIFY(qApp->quitOnLastWindowClosed());
     }
 
     // Shown modeless, without owner, in front and active, with the new z and y values.
     void command3OpensForm2() {
         MainForm* form1 = openMainForm();
-        click(form1, "Command3");
-        QWidget* form2 = openWindow(QStringLiteral("Form2"));
+        QWidget* form2 = openForm2(form1);
         verifyFresh(form2);
         QVERIFY(form2->isWindow());
         QCOMPARE(form2->parentWidget(), nullptr);
@@ -84,8 +79,7 @@ private Q_SLOTS:
     // typed there stays.
     void command3AgainBringsForm2ToFront() {
         MainForm* form1 = openMainForm();
-        click(form1, "Command3");
-        QPointer<QWidget> form2 = openWindow(QStringLiteral("Form2"));
+        QPointer<QWidget> form2 = openForm2(form1);
         QVERIFY(form2 != nullptr);
         control<QLineEdit>(form2, "Text1")->setText(QStringLiteral("0.5"));
         control<QLineEdit>(form2, "Text9")->setText(QStringLiteral("75"));
@@ -93,26 +87,21 @@ private Q_SLOTS:
         form1->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form1));
         control<QLineEdit>(form1, "Text1")->setText(QStringLiteral("0.1"));
-        click(form1, "Command3");
+        QWidget* again = openForm2(form1);
 
-        QCOMPARE(openWindow(QStringLiteral("Form2")), form2.data());
+        QCOMPARE(again, form2.data());
         QVERIFY(QTest::qWaitForWindowActive(form2));
         QCOMPARE(QApplication::activeWindow(), form2.data());
         QCOMPARE(control<QLineEdit>(form2, "Text1")->text(), QStringLiteral("0.5"));
         QCOMPARE(control<QLineEdit>(form2, "Text9")->text(), QStringLiteral("75"));
         QVERIFY(control<QLabel>(form2, "Label1")->text() != QLatin1String("87.19E-01"));
-        int form2Count = 0;
-        for (const QWidget* window : QApplication::topLevelWidgets()) {
-            form2Count += window->objectName() == QLatin1String("Form2") ? 1 : 0;
-        }
-        QCOMPARE(form2Count, 1);
+        QCOMPARE(form2Count(), 1);
     }
 
     // Closing Form2 discards it; the next press builds it afresh and leaves Form1 as it was.
     void closedForm2IsBuiltAfresh() {
         MainForm* form1 = openMainForm();
-        click(form1, "Command3");
-        QPointer<QWidget> first = openWindow(QStringLiteral("Form2"));
+        QPointer<QWidget> first = openForm2(form1);
         QVERIFY(first != nullptr);
         click(first, "Command2");  // copies the y values into the y fields
         control<QLineEdit>(first, "Text9")->setText(QStringLiteral("75"));
@@ -124,15 +113,13 @@ private Q_SLOTS:
         QCOMPARE(visibleWindows(), QList<QWidget*>{form1});
         QCOMPARE(control<QLineEdit>(form1, "Text1")->text(), QStringLiteral("0.06"));
 
-        click(form1, "Command3");
-        verifyFresh(openWindow(QStringLiteral("Form2")));
+        verifyFresh(openForm2(form1));
     }
 
     // Closing Form1 first leaves Form2 open and working; the windows have no owner.
     void closingForm1FirstKeepsForm2() {
         QPointer<MainForm> form1 = openMainForm();
-        click(form1, "Command3");
-        QPointer<QWidget> form2 = openWindow(QStringLiteral("Form2"));
+        QPointer<QWidget> form2 = openForm2(form1);
         QVERIFY(form2 != nullptr);
 
         QVERIFY(form1->close());
@@ -153,8 +140,7 @@ private Q_SLOTS:
     void closingForm2KeepsForm1() {
         MainForm* form1 = openMainForm();
         control<QLineEdit>(form1, "Text14")->setText(QStringLiteral("2"));
-        click(form1, "Command3");
-        QPointer<QWidget> form2 = openWindow(QStringLiteral("Form2"));
+        QPointer<QWidget> form2 = openForm2(form1);
         QVERIFY(form2->close());
         flushDeletions();
         QCOMPARE(visibleWindows(), QList<QWidget*>{form1});

@@ -17,8 +17,7 @@ private Q_SLOTS:
 
     void endsWhenTheLastWindowCloses() {
         QPointer<MainForm> form1 = openMainForm();
-        click(form1, "Command3");
-        QPointer<QWidget> form2 = openWindow(QStringLiteral("Form2"));
+        QPointer<QWidget> form2 = openForm2(form1);
         QVERIFY(form2 != nullptr);
 
         QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);

@@ -35,6 +35,18 @@ void closeAllWindows() {
     flushDeletions();
 }
 
+void restoreStartState() {
+    closeAllWindows();
+    QLocale::setDefault(QLocale::c());
+}
+
+QChar chooseLocale(bool comma) {
+    if (comma) {
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    }
+    return comma ? QLatin1Char(',') : QLatin1Char('.');
+}
+
 QWidget* openWindow(const QString& name) {
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows) {
@@ -43,6 +55,60 @@ QWidget* openWindow(const QString& name) {
         }
     }
     return nullptr;
+}
+
+QWidget* form2() {
+    return openWindow(QStringLiteral("Form2"));
+}
+
+QWidget* openForm2(QWidget* form1) {
+    click(form1, "Command3");
+    return form2();
+}
+
+int form2Count() {
+    int count = 0;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget* window : windows) {
+        count += window->objectName() == QLatin1String("Form2") ? 1 : 0;
+    }
+    return count;
+}
+
+Texts texts(std::span<const testing::ShownText> table) {
+    Texts result;
+    for (const auto& [control, text] : table) {
+        result.emplaceBack(QString::fromUtf8(control), QString::fromUtf8(text));
+    }
+    return result;
+}
+
+Texts withSeparator(const Texts& texts, QChar separator) {
+    Texts result;
+    for (const auto& [name, text] : texts) {
+        result.emplaceBack(name, QString(text).replace(QLatin1Char('.'), separator));
+    }
+    return result;
+}
+
+QString textOf(const QWidget* window, const QString& name) {
+    QWidget* widget = control(window, qPrintable(name));
+    if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+        return field->text();
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return label->text();
+    }
+    return QStringLiteral("(no control %1)").arg(name);
+}
+
+void verifyTexts(const QWidget* window, const Texts& expected) {
+    QVERIFY(window != nullptr);
+    for (const auto& [name, text] : expected) {
+        QVERIFY2(textOf(window, name) == text,
+                 qPrintable(QStringLiteral("%1: \"%2\", expected \"%3\"")
+                                .arg(name, textOf(window, name), text)));
+    }
 }
 
 Twips twipsOf(const QWidget& widget) {

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QList>
 #include <QPointer>
 #include <QPushButton>
 #include <QString>
@@ -9,8 +10,12 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <span>
+#include <utility>
+
 #include "expected_windows.h"
 #include "main_form.h"
+#include "support/worked_example.h"
 
 namespace quadripolo::ui::test {
 
@@ -23,11 +28,26 @@ MainForm* openMainForm();
 // Closes every window and lets the closed ones be deleted.
 void closeAllWindows();
 
+// Closes every window and gives the test back the locale that initApplication chose.
+void restoreStartState();
+
+// Makes the test's locale an Italian one if `comma`, and gives its decimal separator.
+QChar chooseLocale(bool comma);
+
 // Runs the deletions that closing windows has posted.
 void flushDeletions();
 
 // The visible top-level window of that object name, or nullptr.
 QWidget* openWindow(const QString& name);
+
+// Form2 if it is open, or nullptr.
+QWidget* form2();
+
+// Presses Form1's third button with the mouse and gives the Form2 it opens, or nullptr.
+QWidget* openForm2(QWidget* form1);
+
+// How many Form2 windows there are, shown or hidden, until closing deletes them.
+int form2Count();
 
 // The control of that name in `window`.
 template <class T = QWidget>
@@ -36,6 +56,32 @@ T* control(const QWidget* window, const char* name) {
                ? nullptr
                : window->findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
 }
+
+// Texts by control name, in the order they are typed or checked.
+using Texts = QList<std::pair<QString, QString>>;
+
+// A table of the worked example as Texts.
+Texts texts(std::span<const testing::ShownText> table);
+
+// The worked example's texts (support/worked_example.h) as Texts.
+inline const Texts kSAnalysisTexts = texts(testing::kSAnalysisTexts);
+inline const Texts kZAnalysisTexts = texts(testing::kZAnalysisTexts);
+inline const Texts kEquivalentTexts = texts(testing::kEquivalentTexts);
+inline const Texts kCopiedY = texts(testing::kCopiedY);
+inline const Texts kSOfCopiedY = texts(testing::kSOfCopiedY);
+
+// Form2's S boxes in the order the conversion writes them.
+inline constexpr const char* kForm2SBoxes[] = {"Label35", "Label37", "Label38", "Label36",
+                                               "Label43", "Label44", "Label45", "Label46"};
+
+// `texts` with every decimal point replaced by `separator`.
+Texts withSeparator(const Texts& texts, QChar separator);
+
+// The text of the field or label of that name in `window`.
+QString textOf(const QWidget* window, const QString& name);
+
+// Checks that every control of `expected` shows its text.
+void verifyTexts(const QWidget* window, const Texts& expected);
 
 // A widget's geometry in twips.
 Twips twipsOf(const QWidget& widget);

@@ -15,10 +15,7 @@ class WindowInterfaceTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { initApplication(); }
-    void cleanup() {
-        closeAllWindows();
-        QLocale::setDefault(QLocale::c());
-    }
+    void cleanup() { restoreStartState(); }
 
     // A field's text exactly as the user left it, a label's caption, both as UTF-8.
     void text_data() {
