@@ -4,7 +4,6 @@
 #include <QAccessible>
 #include <QTest>
 
-#include "equivalent_form.h"
 #include "test_support.h"
 
 namespace quadripolo::ui::test {
@@ -13,22 +12,7 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private:
-    QPointer<MainForm> form1_;
-    QPointer<EquivalentForm> form2_;
-
-    QWidget* window(const char* name) const {
-        return qstrcmp(name, "Form1") == 0 ? static_cast<QWidget*>(form1_)
-                                           : static_cast<QWidget*>(form2_);
-    }
-
-    template <class Table>
-    static void addRows(const Table& table) {
-        QTest::addColumn<int>("row");
-        int row = 0;
-        for (const auto& expected : table) {
-            QTest::addRow("%s/%s", expected.window, expected.name) << row++;
-        }
-    }
+    BothWindows windows_;
 
     static QAccessibleInterface* accessible(QWidget* widget) {
         return widget == nullptr ? nullptr : QAccessible::queryAccessibleInterface(widget);
@@ -37,20 +21,18 @@ private:
 private Q_SLOTS:
     void initTestCase() {
         initApplication();
-        form1_ = new MainForm();
-        form2_ = new EquivalentForm();
-        form1_->show();
-        form2_->show();
+        windows_.build();
+        windows_.show();
     }
 
     void cleanupTestCase() { closeAllWindows(); }
 
-    void fields_data() { addRows(kExpectedFields); }
+    void fields_data() { addRowPerEntry(kExpectedFields); }
 
     void fields() {
         QFETCH(int, row);
         const ExpectedField& e = kExpectedFields[row];
-        QAccessibleInterface* field = accessible(control(window(e.window), e.name));
+        QAccessibleInterface* field = accessible(control(windows_.window(e.window), e.name));
         QVERIFY(field != nullptr);
         QCOMPARE(field->role(), QAccessible::EditableText);
         QCOMPARE(field->text(QAccessible::Name), QString::fromUtf8(e.accessibleName));
@@ -59,12 +41,12 @@ private Q_SLOTS:
     }
 
     // A box is read by its text, which changes with every command; its caption describes it.
-    void resultBoxes_data() { addRows(kExpectedResultBoxes); }
+    void resultBoxes_data() { addRowPerEntry(kExpectedResultBoxes); }
 
     void resultBoxes() {
         QFETCH(int, row);
         const ExpectedResultBox& e = kExpectedResultBoxes[row];
-        auto* box = control<QLabel>(window(e.window), e.name);
+        auto* box = control<QLabel>(windows_.window(e.window), e.name);
         QVERIFY(box != nullptr);
         QVERIFY(box->accessibleName().isEmpty());
         QAccessibleInterface* boxInterface = accessible(box);
@@ -75,12 +57,12 @@ private Q_SLOTS:
         box->clear();
     }
 
-    void buttons_data() { addRows(kExpectedButtons); }
+    void buttons_data() { addRowPerEntry(kExpectedButtons); }
 
     void buttons() {
         QFETCH(int, row);
         const ExpectedButton& e = kExpectedButtons[row];
-        QAccessibleInterface* button = accessible(control(window(e.window), e.name));
+        QAccessibleInterface* button = accessible(control(windows_.window(e.window), e.name));
         QVERIFY(button != nullptr);
         QCOMPARE(button->role(), QAccessible::Button);
         QCOMPARE(button->text(QAccessible::Name), QString::fromUtf8(e.caption));
@@ -91,7 +73,7 @@ private Q_SLOTS:
 
     // The schematic is in the Tab order, so it has a name to be read by.
     void picture() {
-        QAccessibleInterface* picture = accessible(control(form1_, "Picture1"));
+        QAccessibleInterface* picture = accessible(control(windows_.form1(), "Picture1"));
         QVERIFY(picture != nullptr);
         QCOMPARE(picture->text(QAccessible::Name),
                  QStringLiteral("Schema del circuito: generatore E con Ze, quadripolo, carico ZL"));
@@ -111,7 +93,7 @@ private Q_SLOTS:
     void windows() {
         QFETCH(QString, window);
         QFETCH(QString, name);
-        QAccessibleInterface* form = accessible(this->window(qPrintable(window)));
+        QAccessibleInterface* form = accessible(windows_.window(window));
         QVERIFY(form != nullptr);
         QCOMPARE(form->role(), QAccessible::Window);
         QCOMPARE(form->text(QAccessible::Name), name);

@@ -4,7 +4,6 @@
 #include <QSet>
 #include <QTest>
 
-#include "equivalent_form.h"
 #include "test_support.h"
 
 namespace quadripolo::ui::test {
@@ -13,34 +12,15 @@ class LayoutTest : public QObject {
     Q_OBJECT
 
 private:
-    QPointer<MainForm> form1_;
-    QPointer<EquivalentForm> form2_;
-
-    QWidget* window(const char* name) const {
-        return qstrcmp(name, "Form1") == 0 ? static_cast<QWidget*>(form1_)
-                                           : static_cast<QWidget*>(form2_);
-    }
-
-    template <class Table>
-    static void addRows(const Table& table) {
-        QTest::addColumn<int>("row");
-        int row = 0;
-        for (const auto& expected : table) {
-            QTest::addRow("%s/%s", expected.window, expected.name) << row++;
-        }
-    }
+    BothWindows windows_;
 
 private Q_SLOTS:
     void initTestCase() {
         initApplication();
-        form1_ = new MainForm();
-        form2_ = new EquivalentForm();
+        windows_.build();
     }
 
-    void cleanupTestCase() {
-        delete form1_;
-        delete form2_;
-    }
+    void cleanupTestCase() { windows_.destroy(); }
 
     void windows_data() {
         QTest::addColumn<QString>("name");
@@ -60,7 +40,7 @@ private Q_SLOTS:
         QFETCH(QString, caption);
         QFETCH(int, widthTwips);
         QFETCH(int, heightTwips);
-        QWidget* form = window(qPrintable(name));
+        QWidget* form = windows_.window(name);
         QCOMPARE(form->objectName(), name);
         QCOMPARE(form->windowTitle(), caption);
         QVERIFY(form->isWindow());
@@ -100,7 +80,7 @@ private Q_SLOTS:
         }
         QSet<QString> actual;
         const QList<QWidget*> children =
-            this->window(qPrintable(window))->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            windows_.window(window)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (const QWidget* child : children) {
             actual.insert(child->objectName());
         }
@@ -108,12 +88,12 @@ private Q_SLOTS:
         QCOMPARE(actual, expected);
     }
 
-    void captions_data() { addRows(kExpectedCaptions); }
+    void captions_data() { addRowPerEntry(kExpectedCaptions); }
 
     void captions() {
         QFETCH(int, row);
         const ExpectedCaption& e = kExpectedCaptions[row];
-        auto* label = control<QLabel>(window(e.window), e.name);
+        auto* label = control<QLabel>(windows_.window(e.window), e.name);
         QVERIFY(label != nullptr);
         QCOMPARE(label->text(), QString::fromUtf8(e.text));
         QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, e.alignment);
@@ -128,12 +108,12 @@ private Q_SLOTS:
         }
     }
 
-    void fields_data() { addRows(kExpectedFields); }
+    void fields_data() { addRowPerEntry(kExpectedFields); }
 
     void fields() {
         QFETCH(int, row);
         const ExpectedField& e = kExpectedFields[row];
-        auto* field = control<QLineEdit>(window(e.window), e.name);
+        auto* field = control<QLineEdit>(windows_.window(e.window), e.name);
         QVERIFY(field != nullptr);
         QCOMPARE(field->text(), QString::fromUtf8(e.initialText));
         QCOMPARE(twipsOf(*field), e.twips);
@@ -141,12 +121,12 @@ private Q_SLOTS:
         QVERIFY(!field->isReadOnly());
     }
 
-    void resultBoxes_data() { addRows(kExpectedResultBoxes); }
+    void resultBoxes_data() { addRowPerEntry(kExpectedResultBoxes); }
 
     void resultBoxes() {
         QFETCH(int, row);
         const ExpectedResultBox& e = kExpectedResultBoxes[row];
-        auto* box = control<QLabel>(window(e.window), e.name);
+        auto* box = control<QLabel>(windows_.window(e.window), e.name);
         QVERIFY(box != nullptr);
         QVERIFY(box->text().isEmpty());
         QCOMPARE(twipsOf(*box), e.twips);
@@ -159,19 +139,19 @@ private Q_SLOTS:
                  Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     }
 
-    void buttons_data() { addRows(kExpectedButtons); }
+    void buttons_data() { addRowPerEntry(kExpectedButtons); }
 
     void buttons() {
         QFETCH(int, row);
         const ExpectedButton& e = kExpectedButtons[row];
-        auto* button = control<QPushButton>(window(e.window), e.name);
+        auto* button = control<QPushButton>(windows_.window(e.window), e.name);
         QVERIFY(button != nullptr);
         QCOMPARE(button->text(), QString::fromUtf8(e.caption));
         QCOMPARE(twipsOf(*button), e.twips);
     }
 
     void picture() {
-        auto* picture = control<QLabel>(form1_, "Picture1");
+        auto* picture = control<QLabel>(windows_.form1(), "Picture1");
         QVERIFY(picture != nullptr);
         QCOMPARE(twipsOf(*picture), (Twips{240, 5160, 10815, 3135}));
         QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(), QSize(717, 208));
@@ -182,7 +162,7 @@ private Q_SLOTS:
     }
 
     void contactLine() {
-        auto* contact = control<QLabel>(form1_, "Label92");
+        auto* contact = control<QLabel>(windows_.form1(), "Label92");
         QVERIFY(contact != nullptr);
         QCOMPARE(twipsOf(*contact), (Twips{13320, 9960, 1575, 285}));
         QCOMPARE(contact->text(), QStringLiteral("Calcolo quadripoli"));
@@ -196,7 +176,7 @@ private Q_SLOTS:
 
     void nothingMovesOnResize() {
         QFETCH(QString, window);
-        QWidget* form = this->window(qPrintable(window));
+        QWidget* form = windows_.window(window);
         const QList<QWidget*> children = form->findChildren<QWidget*>();
         QList<QRect> before;
         for (const QWidget* child : children) {

@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QTest>
 
-#include "equivalent_form.h"
 #include "test_support.h"
 #include "wrapping_button.h"
 
@@ -38,50 +37,13 @@ class LookTest : public QObject {
     Q_OBJECT
 
 private:
-    QPointer<MainForm> form1_;
-    QPointer<EquivalentForm> form2_;
-
-    QWidget* window(const QString& name) const {
-        return name == QLatin1String("Form1") ? static_cast<QWidget*>(form1_)
-                                              : static_cast<QWidget*>(form2_);
-    }
-
-    template <class Table>
-    static void addRows(const Table& table) {
-        QTest::addColumn<int>("row");
-        int row = 0;
-        for (const auto& expected : table) {
-            QTest::addRow("%s/%s", expected.window, expected.name) << row++;
-        }
-    }
-
-    // Every control of both windows, by window and name.
-    static void addEveryControl() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("name");
-        auto add = [](const auto& table) {
-            for (const auto& e : table) {
-                QTest::addRow("%s/%s", e.window, e.name)
-                    << QString::fromLatin1(e.window) << QString::fromLatin1(e.name);
-            }
-        };
-        add(kExpectedCaptions);
-        add(kExpectedFields);
-        add(kExpectedResultBoxes);
-        add(kExpectedButtons);
-        QTest::newRow("Form1/Picture1") << "Form1"
-                                        << "Picture1";
-        QTest::newRow("Form1/Label92") << "Form1"
-                                       << "Label92";
-    }
+    BothWindows windows_;
 
 private Q_SLOTS:
     void initTestCase() {
         initApplication();
-        form1_ = new MainForm();
-        form2_ = new EquivalentForm();
-        form1_->show();
-        form2_->show();
+        windows_.build();
+        windows_.show();
     }
 
     void cleanupTestCase() { closeAllWindows(); }
@@ -96,19 +58,19 @@ private Q_SLOTS:
     void windowBackgrounds() {
         QFETCH(QString, window);
         QFETCH(QRgb, background);
-        QWidget* form = this->window(window);
+        QWidget* form = windows_.window(window);
         QVERIFY(form->autoFillBackground());
         QCOMPARE(colourOf(*form, QPalette::Window), background);
         QCOMPARE(form->grab().toImage().pixel(form->width() - 2, form->height() - 2), background);
     }
 
     // Captions stand on the window's background in black letters.
-    void captionColours_data() { addRows(kExpectedCaptions); }
+    void captionColours_data() { addRowPerEntry(kExpectedCaptions); }
 
     void captionColours() {
         QFETCH(int, row);
         const ExpectedCaption& e = kExpectedCaptions[row];
-        QWidget* form = window(QString::fromLatin1(e.window));
+        QWidget* form = windows_.window(e.window);
         auto* label = control<QLabel>(form, e.name);
         QVERIFY(label != nullptr);
         QVERIFY(!label->autoFillBackground());
@@ -118,12 +80,12 @@ private Q_SLOTS:
         QCOMPARE(paintedBackground(*form, *label, belowText), colourOf(*form, QPalette::Window));
     }
 
-    void fieldColours_data() { addRows(kExpectedFields); }
+    void fieldColours_data() { addRowPerEntry(kExpectedFields); }
 
     void fieldColours() {
         QFETCH(int, row);
         const ExpectedField& e = kExpectedFields[row];
-        QWidget* form = window(QString::fromLatin1(e.window));
+        QWidget* form = windows_.window(e.window);
         auto* field = control<QLineEdit>(form, e.name);
         QVERIFY(field != nullptr);
         QCOMPARE(colourOf(*field, QPalette::Base), e.background);
@@ -131,12 +93,12 @@ private Q_SLOTS:
         QCOMPARE(paintedBackground(*form, *field, QPoint(field->width() - 5, 4)), e.background);
     }
 
-    void resultBoxColours_data() { addRows(kExpectedResultBoxes); }
+    void resultBoxColours_data() { addRowPerEntry(kExpectedResultBoxes); }
 
     void resultBoxColours() {
         QFETCH(int, row);
         const ExpectedResultBox& e = kExpectedResultBoxes[row];
-        QWidget* form = window(QString::fromLatin1(e.window));
+        QWidget* form = windows_.window(e.window);
         auto* box = control<QLabel>(form, e.name);
         QVERIFY(box != nullptr);
         QVERIFY(box->autoFillBackground());
@@ -147,12 +109,12 @@ private Q_SLOTS:
     }
 
     // A button's own colour shows around its caption.
-    void buttonColours_data() { addRows(kExpectedButtons); }
+    void buttonColours_data() { addRowPerEntry(kExpectedButtons); }
 
     void buttonColours() {
         QFETCH(int, row);
         const ExpectedButton& e = kExpectedButtons[row];
-        auto* button = control<QPushButton>(window(QString::fromLatin1(e.window)), e.name);
+        auto* button = control<QPushButton>(windows_.window(e.window), e.name);
         QVERIFY(button != nullptr);
         QCOMPARE(colourOf(*button, QPalette::Button), e.background);
         QCOMPARE(colourOf(*button, QPalette::ButtonText), kBlack);
@@ -162,13 +124,13 @@ private Q_SLOTS:
     }
 
     void contactLineColour() {
-        auto* contact = control<QLabel>(form1_, "Label92");
+        auto* contact = control<QLabel>(windows_.form1(), "Label92");
         QVERIFY(contact != nullptr);
-        QCOMPARE(paintedBackground(*form1_, *contact, QPoint(2, 2)), qRgb(192, 255, 255));
+        QCOMPARE(paintedBackground(*windows_.form1(), *contact, QPoint(2, 2)), qRgb(192, 255, 255));
     }
 
     void pictureShowsTheSchematic() {
-        auto* picture = control<QLabel>(form1_, "Picture1");
+        auto* picture = control<QLabel>(windows_.form1(), "Picture1");
         QVERIFY(picture != nullptr);
         const QImage shown = picture->grab().toImage();
         const QImage schematic = picture->pixmap().toImage();
@@ -181,12 +143,18 @@ private Q_SLOTS:
 
     // MS Sans Serif 8.25 pt bold (11 px at 96 dpi), drawn in Liberation Sans where it is missing;
     // the contact line in the regular weight; the ohm signs 9 pt (12 px) bold.
-    void fonts_data() { addEveryControl(); }
+    void fonts_data() {
+        addControlRows(kExpectedCaptions, kExpectedFields, kExpectedResultBoxes, kExpectedButtons);
+        QTest::newRow("Form1/Picture1") << "Form1"
+                                        << "Picture1";
+        QTest::newRow("Form1/Label92") << "Form1"
+                                       << "Label92";
+    }
 
     void fonts() {
         QFETCH(QString, window);
         QFETCH(QString, name);
-        QWidget* widget = control(this->window(window), qPrintable(name));
+        QWidget* widget = control(windows_.window(window), qPrintable(name));
         QVERIFY(widget != nullptr);
         const QFont font = widget->font();
         const bool contact = name == QLatin1String("Label92");
@@ -209,7 +177,7 @@ private Q_SLOTS:
     void ohmSign() {
         QFETCH(QString, window);
         QFETCH(QString, name);
-        auto* label = control<QLabel>(this->window(window), qPrintable(name));
+        auto* label = control<QLabel>(windows_.window(window), qPrintable(name));
         QVERIFY(label != nullptr);
         QCOMPARE(label->text(), QStringLiteral("[\u03A9]"));
         QVERIFY(!label->text().contains(QLatin1Char('W')));
@@ -218,16 +186,7 @@ private Q_SLOTS:
 
     // Every caption and button text fits in its box with the font actually used.
     void noClippedText_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("name");
-        auto add = [](const auto& table) {
-            for (const auto& e : table) {
-                QTest::addRow("%s/%s", e.window, e.name)
-                    << QString::fromLatin1(e.window) << QString::fromLatin1(e.name);
-            }
-        };
-        add(kExpectedCaptions);
-        add(kExpectedButtons);
+        addControlRows(kExpectedCaptions, kExpectedButtons);
         QTest::newRow("Form1/Label92") << "Form1"
                                        << "Label92";
     }
@@ -235,7 +194,7 @@ private Q_SLOTS:
     void noClippedText() {
         QFETCH(QString, window);
         QFETCH(QString, name);
-        QWidget* widget = control(this->window(window), qPrintable(name));
+        QWidget* widget = control(windows_.window(window), qPrintable(name));
         QVERIFY(widget != nullptr);
         const QFontMetrics metrics(widget->font());
         QRect box;

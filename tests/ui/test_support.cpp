@@ -111,6 +111,26 @@ void verifyTexts(const QWidget* window, const Texts& expected) {
     }
 }
 
+void BothWindows::build() {
+    form1_ = new MainForm();
+    form2_ = new EquivalentForm();
+}
+
+void BothWindows::show() {
+    form1_->show();
+    form2_->show();
+}
+
+void BothWindows::destroy() {
+    delete form1_;
+    delete form2_;
+}
+
+QWidget* BothWindows::window(const char* name) const {
+    return qstrcmp(name, "Form1") == 0 ? static_cast<QWidget*>(form1_)
+                                       : static_cast<QWidget*>(form2_);
+}
+
 Twips twipsOf(const QWidget& widget) {
     const QRect r = widget.geometry();
     return {r.x() * 15, r.y() * 15, r.width() * 15, r.height() * 15};

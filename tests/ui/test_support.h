@@ -7,12 +7,14 @@
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include <span>
 #include <utility>
 
+#include "equivalent_form.h"
 #include "expected_windows.h"
 #include "main_form.h"
 #include "support/worked_example.h"
@@ -82,6 +84,50 @@ QString textOf(const QWidget* window, const QString& name);
 
 // Checks that every control of `expected` shows its text.
 void verifyTexts(const QWidget* window, const Texts& expected);
+
+// Both windows built side by side, as the tests that look at their controls need them.
+class BothWindows {
+public:
+    void build();
+    void show();
+    void destroy();
+
+    MainForm* form1() const { return form1_; }
+    EquivalentForm* form2() const { return form2_; }
+    // Form1 or Form2 by name.
+    QWidget* window(const char* name) const;
+    QWidget* window(const QString& name) const { return window(qPrintable(name)); }
+
+private:
+    QPointer<MainForm> form1_;
+    QPointer<EquivalentForm> form2_;
+};
+
+// One data row, named window/name, per entry of a table of expected controls, with the entry's
+// index as the column "row".
+template <class Table>
+void addRowPerEntry(const Table& table) {
+    QTest::addColumn<int>("row");
+    int row = 0;
+    for (const auto& expected : table) {
+        QTest::addRow("%s/%s", expected.window, expected.name) << row++;
+    }
+}
+
+// The columns "window" and "name", with one data row per entry of each table of expected
+// controls.
+template <class... Tables>
+void addControlRows(const Tables&... tables) {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("name");
+    auto add = [](const auto& table) {
+        for (const auto& e : table) {
+            QTest::addRow("%s/%s", e.window, e.name)
+                << QString::fromLatin1(e.window) << QString::fromLatin1(e.name);
+        }
+    };
+    (add(tables), ...);
+}
 
 // A widget's geometry in twips.
 Twips twipsOf(const QWidget& widget);
