@@ -106,11 +106,10 @@ std::optional<double> convertNumericText(std::string_view text) noexcept {
 bool isAcceptableNumericText(std::string_view text) noexcept {
     bool exponentMarker = false;
     for (const char c : text) {
-        if (c == 'e' || c == 'E') {
-            exponentMarker = true;
-        } else if (!isDigit(c) && c != '.' && c != '-' && c != '+') {
+        if (!isAllowedNumericCharacter(c)) {
             return false;
         }
+        exponentMarker = exponentMarker || c == 'e' || c == 'E';
     }
     // Fewer than 300 characters and no exponent: below 1E300 whatever the digits.
     constexpr std::size_t kShortText = 300;
