@@ -1,6 +1,7 @@
 #include <array>
 
 #include "commands.h"
+#include "field_reading.h"
 #include "result_boxes.h"
 #include "terminated_solution.h"
 
@@ -25,8 +26,8 @@ constexpr std::array<ResultBox, 22> kSAnalysisBoxes{{
 
 }  // namespace
 
-void Command1_Click(NetworkState& state, MainWindow& form1) {
-    if (!state.readMainWindowFields(form1, form1)) {
+void Command1_Click(NetworkState& state, Window& form1) {
+    if (!readFields(state, form1, kMainWindowFields)) {
         return;
     }
     solveOpenOutput(state);

@@ -1,7 +1,9 @@
 #include <array>
 
 #include "commands.h"
+#include "field_reading.h"
 #include "result_boxes.h"
+#include "s_to_zy.h"
 
 namespace quadripolo::form1 {
 
@@ -29,11 +31,11 @@ constexpr std::array<ResultBox, 16> kEquivalentParameterBoxes{{
 
 }  // namespace
 
-void Command3_Click(NetworkState& state, MainWindow& form1) {
-    if (!state.readMainWindowFields(form1, form1)) {
+void Command3_Click(NetworkState& state, Window& form1) {
+    if (!readFields(state, form1, kMainWindowFields)) {
         return;
     }
-    state.convertSToZY();
+    convertSToZY(state);
     Window& form2 = form1.loadAndShowEquivalentWindow();
     formatResults(state, form2, kEquivalentParameterBoxes);
 }

@@ -1,6 +1,7 @@
 #include <array>
 
 #include "commands.h"
+#include "field_reading.h"
 #include "result_boxes.h"
 #include "y_to_s.h"
 
@@ -22,7 +23,7 @@ constexpr std::array<ResultBox, 8> kSBoxes{{
 }  // namespace
 
 void Command1_Click(NetworkState& state, Window& form2) {
-    if (!state.readYFields(form2, form2)) {
+    if (!readFields(state, form2, kYWindowFields)) {
         return;
     }
     convertYToS(state);

@@ -1,39 +1,18 @@
 #include "result_boxes.h"
 
+#include "result_display.h"
+
 namespace quadripolo {
 
-namespace {
-
-// One control of a window as the target of showResult.
-class ControlText final : public TextTarget {
-public:
-    ControlText(Window& window, std::string_view control) : window_(window), control_(control) {}
-    std::string text() const override { return window_.text(control_); }
-    void setText(const std::string& text) override { window_.setText(control_, text); }
-
-private:
-    Window& window_;
-    std::string_view control_;
-};
-
-}  // namespace
-
 void showResults(NetworkState& state, Window& window, std::span<const ResultBox> boxes) {
-    const std::string separator = window.decimalSeparator();
     for (const ResultBox& box : boxes) {
-        const double value = state.*box.field;
-        ControlText target(window, box.control);
-        state.showResult(target, value, separator);
-        window.setFullValue(box.control, value);
+        showResult(state, window, box.control, state.*box.field);
     }
 }
 
 void formatResults(const NetworkState& state, Window& window, std::span<const ResultBox> boxes) {
-    const std::string separator = window.decimalSeparator();
     for (const ResultBox& box : boxes) {
-        const double value = state.*box.field;
-        window.setText(box.control, formatResult(value, separator));
-        window.setFullValue(box.control, value);
+        window.setText(box.control, formatResult(state.*box.field, window.decimalSeparator()));
     }
 }
 

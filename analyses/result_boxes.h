@@ -14,10 +14,10 @@ struct ResultBox {
     CheckedDouble NetworkState::*field;
 };
 
-// Writes each field with showResult: the point forced, whatever the locale.
+// Writes each field with showResult, in order: the point forced, whatever the locale.
 void showResults(NetworkState& state, Window& window, std::span<const ResultBox> boxes);
 
-// Writes each field with formatResult alone: the locale's decimal separator.
+// Writes each field's formatResult, in order: the locale's decimal separator.
 void formatResults(const NetworkState& state, Window& window, std::span<const ResultBox> boxes);
 
 }  // namespace quadripolo

@@ -1,108 +1,138 @@
 #include "terminated_solution.h"
 
+#include "complex_arithmetic.h"
+
 namespace quadripolo {
 
 namespace {
 
 // The chain common to both passes, once a2OverA1 is set: Γin, Zi, V1 and the four waves.
-void solveFromA2OverA1(NetworkState& s) {
-    computing("s12A2OverA1");
-    s.formProduct({s.s12Re, s.s12Im, s.a2OverA1Re, s.a2OverA1Im}, s.s12A2OverA1Re, s.s12A2OverA1Im);
+void solveFromA2OverA1(NetworkState& state) {
+    ComplexStep(state, Quantity::S12A2OverA1)
+        .first(state.s12Re, state.s12Im)
+        .second(state.a2OverA1Re, state.a2OverA1Im)
+        .productInto(state.s12A2OverA1Re, state.s12A2OverA1Im);
 
-    computing("zi");  // zn = (1 + Γin) / (1 − Γin), Zi = Ro·zn
-    s.formQuotient({(s.s11Re + 1.0) + s.s12A2OverA1Re, s.s12A2OverA1Im + s.s11Im,
-                    (1.0 - s.s11Re) - s.s12A2OverA1Re, (-s.s11Im) - s.s12A2OverA1Im});
-    s.ziRe = s.ro * s.workResultRe;
-    s.ziIm = s.ro * s.workResultIm;
+    ComplexStep(state, Quantity::Zi)  // zn = (1 + Γin) / (1 − Γin), Zi = Ro·zn
+        .first((state.s11Re + 1.0) + state.s12A2OverA1Re, state.s12A2OverA1Im + state.s11Im)
+        .second((1.0 - state.s11Re) - state.s12A2OverA1Re, (-state.s11Im) - state.s12A2OverA1Im)
+        .quotientTimesInto(state.ro, state.ziRe, state.ziIm);
 
-    computing("gammaIn");  // formed again from Zi; this value is the one used next
-    s.formQuotient({s.ziRe - s.ro, s.ziIm, s.ziRe + s.ro, s.ziIm}, s.gammaInRe, s.gammaInIm);
+    ComplexStep(state, Quantity::GammaIn)  // formed again from Zi; this value is the one used next
+        .first(state.ziRe - state.ro, state.ziIm)
+        .second(state.ziRe + state.ro, state.ziIm)
+        .quotientInto(state.gammaInRe, state.gammaInIm);
 
-    computing("v1");
-    s.formQuotient({s.eRms * s.ziRe, s.eRms * s.ziIm, s.zeRe + s.ziRe, s.zeIm + s.ziIm}, s.v1Re,
-                   s.v1Im);
+    ComplexStep(state, Quantity::V1)
+        .first(state.eRms * state.ziRe, state.eRms * state.ziIm)
+        .second(state.zeRe + state.ziRe, state.zeIm + state.ziIm)
+        .quotientInto(state.v1Re, state.v1Im);
 
-    computing("a1");  // V1 = √Ro·a1·(1 + Γin)
-    s.formQuotient(
-        {s.v1Re, s.v1Im, squareRoot(s.ro) * (s.gammaInRe + 1.0), squareRoot(s.ro) * s.gammaInIm},
-        s.a1Re, s.a1Im);
+    ComplexStep(state, Quantity::A1)  // V1 = √Ro·a1·(1 + Γin)
+        .first(state.v1Re, state.v1Im)
+        .second(squareRoot(state.ro) * (state.gammaInRe + 1.0),
+                squareRoot(state.ro) * state.gammaInIm)
+        .quotientInto(state.a1Re, state.a1Im);
 
-    computing("a2");
-    s.formProduct({s.a1Re, s.a1Im, s.a2OverA1Re, s.a2OverA1Im}, s.a2Re, s.a2Im);
+    ComplexStep(state, Quantity::A2)
+        .first(state.a1Re, state.a1Im)
+        .second(state.a2OverA1Re, state.a2OverA1Im)
+        .productInto(state.a2Re, state.a2Im);
 
-    computing("b1");
-    s.formProduct({s.s11Re, s.s11Im, s.a1Re, s.a1Im}, s.s11A1Re, s.s11A1Im);
-    s.formProduct({s.s12Re, s.s12Im, s.a2Re, s.a2Im}, s.s12A2Re, s.s12A2Im);
-    s.b1Re = s.s11A1Re + s.s12A2Re;
-    s.b1Im = s.s11A1Im + s.s12A2Im;
+    ComplexStep(state, Quantity::B1)  // b1 = S11·a1 + S12·a2
+        .first(state.s11Re, state.s11Im)
+        .second(state.a1Re, state.a1Im)
+        .productInto(state.s11A1Re, state.s11A1Im);
+    ComplexStep(state, Quantity::B1)
+        .first(state.s12Re, state.s12Im)
+        .second(state.a2Re, state.a2Im)
+        .productInto(state.s12A2Re, state.s12A2Im);
+    state.b1Re = state.s11A1Re + state.s12A2Re;
+    state.b1Im = state.s11A1Im + state.s12A2Im;
 
-    computing("b2");
-    s.formProduct({s.s21Re, s.s21Im, s.a1Re, s.a1Im}, s.s21A1Re, s.s21A1Im);
-    s.formProduct({s.s22Re, s.s22Im, s.a2Re, s.a2Im}, s.s22A2Re, s.s22A2Im);
-    s.b2Re = s.s21A1Re + s.s22A2Re;
-    s.b2Im = s.s21A1Im + s.s22A2Im;
+    ComplexStep(state, Quantity::B2)  // b2 = S21·a1 + S22·a2
+        .first(state.s21Re, state.s21Im)
+        .second(state.a1Re, state.a1Im)
+        .productInto(state.s21A1Re, state.s21A1Im);
+    ComplexStep(state, Quantity::B2)
+        .first(state.s22Re, state.s22Im)
+        .second(state.a2Re, state.a2Im)
+        .productInto(state.s22A2Re, state.s22A2Im);
+    state.b2Re = state.s21A1Re + state.s22A2Re;
+    state.b2Im = state.s21A1Im + state.s22A2Im;
+}
+
+// a2 / a1 = S21·ΓL / (1 − S22·ΓL), from the two products as they stand.
+void solveForLoadReflection(NetworkState& state) {
+    ComplexStep(state, Quantity::A2OverA1)
+        .first(state.s21GammaLRe, state.s21GammaLIm)
+        .second(1.0 - state.s22GammaLRe, -state.s22GammaLIm)
+        .quotientInto(state.a2OverA1Re, state.a2OverA1Im);
+    solveFromA2OverA1(state);
 }
 
 }  // namespace
 
-void solveOpenOutput(NetworkState& s) {
-    s.toRectangular();
+void solveOpenOutput(NetworkState& state) {
+    toRectangular(state);
 
     // An open output reflects fully: ΓL = 1, so S21·ΓL and S22·ΓL are S21 and S22.
-    s.s22GammaLRe = s.s22Re;
-    s.s22GammaLIm = s.s22Im;
-    s.s21GammaLRe = s.s21Re;
-    s.s21GammaLIm = s.s21Im;
+    state.s22GammaLRe = state.s22Re;
+    state.s22GammaLIm = state.s22Im;
+    state.s21GammaLRe = state.s21Re;
+    state.s21GammaLIm = state.s21Im;
+    solveForLoadReflection(state);
 
-    computing("a2OverA1");
-    s.formQuotient({s.s21Re, s.s21Im, 1.0 - s.s22Re, -s.s22Im}, s.a2OverA1Re, s.a2OverA1Im);
-
-    solveFromA2OverA1(s);
-
-    computing("v2Open");
-    s.v2OpenRe = squareRoot(s.ro) * (s.b2Re + s.a2Re);
-    s.v2OpenIm = squareRoot(s.ro) * (s.b2Im + s.a2Im);
+    forming(Quantity::V2Open);
+    state.v2OpenRe = squareRoot(state.ro) * (state.b2Re + state.a2Re);
+    state.v2OpenIm = squareRoot(state.ro) * (state.b2Im + state.a2Im);
 }
 
-void solveLoaded(NetworkState& s) {
-    s.toRectangular();
+void solveLoaded(NetworkState& state) {
+    toRectangular(state);
 
-    computing("gammaL");
-    s.formQuotient({s.zlRe - s.ro, s.zlIm, s.ro + s.zlRe, s.zlIm}, s.gammaLRe, s.gammaLIm);
+    ComplexStep(state, Quantity::GammaL)
+        .first(state.zlRe - state.ro, state.zlIm)
+        .second(state.ro + state.zlRe, state.zlIm)
+        .quotientInto(state.gammaLRe, state.gammaLIm);
+    ComplexStep(state, Quantity::S21GammaL)
+        .first(state.s21Re, state.s21Im)
+        .second(state.gammaLRe, state.gammaLIm)
+        .productInto(state.s21GammaLRe, state.s21GammaLIm);
+    ComplexStep(state, Quantity::S22GammaL)
+        .first(state.s22Re, state.s22Im)
+        .second(state.gammaLRe, state.gammaLIm)
+        .productInto(state.s22GammaLRe, state.s22GammaLIm);
+    solveForLoadReflection(state);
 
-    computing("s21GammaL");
-    s.formProduct({s.s21Re, s.s21Im, s.gammaLRe, s.gammaLIm}, s.s21GammaLRe, s.s21GammaLIm);
-    computing("s22GammaL");
-    s.formProduct({s.s22Re, s.s22Im, s.gammaLRe, s.gammaLIm}, s.s22GammaLRe, s.s22GammaLIm);
+    forming(Quantity::Pl);
+    state.pl =
+        (square(state.b2Re) + square(state.b2Im)) - (square(state.a2Re) + square(state.a2Im));
+    forming(Quantity::Pin);
+    state.pin =
+        (square(state.a1Re) + square(state.a1Im)) - (square(state.b1Re) + square(state.b1Im));
 
-    computing("a2OverA1");
-    s.formQuotient({s.s21GammaLRe, s.s21GammaLIm, 1.0 - s.s22GammaLRe, -s.s22GammaLIm},
-                   s.a2OverA1Re, s.a2OverA1Im);
+    forming(Quantity::V2);
+    state.v2Re = squareRoot(state.ro) * (state.b2Re + state.a2Re);
+    state.v2Im = squareRoot(state.ro) * (state.b2Im + state.a2Im);
 
-    solveFromA2OverA1(s);
-
-    computing("pl");
-    s.pl = (square(s.b2Re) + square(s.b2Im)) - (square(s.a2Re) + square(s.a2Im));
-    computing("pin");
-    s.pin = (square(s.a1Re) + square(s.a1Im)) - (square(s.b1Re) + square(s.b1Im));
-
-    computing("v2");
-    s.v2Re = squareRoot(s.ro) * (s.b2Re + s.a2Re);
-    s.v2Im = squareRoot(s.ro) * (s.b2Im + s.a2Im);
-
-    computing("zoutPerZl");  // the output as V2open behind Zout, closed on ZL
-    s.formQuotient({s.v2OpenRe - s.v2Re, s.v2OpenIm - s.v2Im, s.v2Re, s.v2Im}, s.zoutPerZlRe,
-                   s.zoutPerZlIm);
-    computing("zout");
-    s.formProduct({s.zoutPerZlRe, s.zoutPerZlIm, s.zlRe, s.zlIm}, s.zoutRe, s.zoutIm);
+    // The output seen as V2open behind Zout, closed on ZL.
+    ComplexStep(state, Quantity::ZoutPerZl)
+        .first(state.v2OpenRe - state.v2Re, state.v2OpenIm - state.v2Im)
+        .second(state.v2Re, state.v2Im)
+        .quotientInto(state.zoutPerZlRe, state.zoutPerZlIm);
+    ComplexStep(state, Quantity::Zout)
+        .first(state.zoutPerZlRe, state.zoutPerZlIm)
+        .second(state.zlRe, state.zlIm)
+        .productInto(state.zoutRe, state.zoutIm);
 
     // The currents multiply by the reciprocal of √Ro, formed first.
-    computing("i1");
-    s.i1Re = (s.a1Re - s.b1Re) * (1.0 / squareRoot(s.ro));
-    s.i1Im = (s.a1Im - s.b1Im) * (1.0 / squareRoot(s.ro));
-    computing("i2");
-    s.i2Re = (s.a2Re - s.b2Re) * (1.0 / squareRoot(s.ro));
-    s.i2Im = (s.a2Im - s.b2Im) * (1.0 / squareRoot(s.ro));
+    forming(Quantity::I1);
+    state.i1Re = (state.a1Re - state.b1Re) * (1.0 / squareRoot(state.ro));
+    state.i1Im = (state.a1Im - state.b1Im) * (1.0 / squareRoot(state.ro));
+    forming(Quantity::I2);
+    state.i2Re = (state.a2Re - state.b2Re) * (1.0 / squareRoot(state.ro));
+    state.i2Im = (state.a2Im - state.b2Im) * (1.0 / squareRoot(state.ro));
 }
 
 }  // namespace quadripolo

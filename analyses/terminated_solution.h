@@ -11,7 +11,7 @@ namespace quadripolo {
 // The output open (load reflection 1); its lasting result is V2open.
 void solveOpenOutput(NetworkState& state);
 
-// The load ZL; waves, powers, port voltages and currents, Zi, and Zout from the V2open that
+// The load ZL: waves, powers, port voltages and currents, Zi, and Zout from the V2open that
 // solveOpenOutput has just left.
 void solveLoaded(NetworkState& state);
 

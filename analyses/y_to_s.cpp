@@ -6,17 +6,17 @@ namespace quadripolo {
 
 namespace {
 
-// Modulus, then the phase by the one-argument arctangent, shifted by 180 degrees for a negative
-// real part. A zero real part becomes 1E-100 so that the quotient is defined (±90 degrees, or 0
-// when the imaginary part is 0 too).
-void toPolar(CheckedDouble& re, CheckedDouble& im, CheckedDouble& mag, CheckedDouble& phase,
-             std::string_view magName, std::string_view phaseName) {
-    computing(magName);
-    mag = squareRoot(square(re) + square(im));
+// Modulus, then the phase in degrees by the one-argument arctangent, shifted by 180 for a
+// negative real part. A zero real part becomes 1E-100 so that the quotient is defined (±90
+// degrees, or 0 when the imaginary part is 0 too).
+void toPolar(Quantity magnitudeQuantity, Quantity phaseQuantity, CheckedDouble& re,
+             CheckedDouble& im, CheckedDouble& magnitude, CheckedDouble& phase) {
+    forming(magnitudeQuantity);
+    magnitude = squareRoot(square(re) + square(im));
     if (re == 0.0) {
         re = 1E-100;
     }
-    computing(phaseName);
+    forming(phaseQuantity);
     phase = (arctangent(im / re) * 180.0) / kPi15;
     if (re < 0.0) {
         phase = phase + 180.0;
@@ -25,38 +25,49 @@ void toPolar(CheckedDouble& re, CheckedDouble& im, CheckedDouble& mag, CheckedDo
 
 }  // namespace
 
-void convertYToS(NetworkState& s) {
-    computing("y11y22");
-    s.formProduct({s.y11Re, s.y11Im, s.y22Re, s.y22Im}, s.y11y22Re, s.y11y22Im);
+void convertYToS(NetworkState& state) {
+    ComplexStep(state, Quantity::Y11Y22)
+        .first(state.y11Re, state.y11Im)
+        .second(state.y22Re, state.y22Im)
+        .productInto(state.y11y22Re, state.y11y22Im);
+    ComplexStep(state, Quantity::DeltaY)  // Δ = y11·y22 − y12·y21
+        .first(state.y12Re, state.y12Im)
+        .second(state.y21Re, state.y21Im)
+        .product();
+    state.deltaYRe = state.y11y22Re - state.workResultRe;
+    state.deltaYIm = state.y11y22Im - state.workResultIm;
 
-    computing("deltaY");
-    s.formProduct({s.y12Re, s.y12Im, s.y21Re, s.y21Im});
-    s.deltaYRe = s.y11y22Re - s.workResultRe;
-    s.deltaYIm = s.y11y22Im - s.workResultIm;
+    forming(Quantity::ConvDen);  // D = 1 + y11 + y22 + Δ
+    state.convDenRe = ((state.y11Re + 1.0) + state.y22Re) + state.deltaYRe;
+    state.convDenIm = (state.y22Im + state.y11Im) + state.deltaYIm;
 
-    computing("convDen");  // 1 + y11 + y22 + Δ
-    s.convDenRe = ((s.y11Re + 1.0) + s.y22Re) + s.deltaYRe;
-    s.convDenIm = (s.y22Im + s.y11Im) + s.deltaYIm;
+    ComplexStep(state, Quantity::S11)
+        .first(((1.0 - state.y11Re) + state.y22Re) - state.deltaYRe,
+               ((-state.y11Im) + state.y22Im) - state.deltaYIm)
+        .second(state.convDenRe, state.convDenIm)
+        .quotientInto(state.s11Re, state.s11Im);
+    ComplexStep(state, Quantity::S12)
+        .first(state.y12Re * (-2.0), state.y12Im * (-2.0))
+        .second(state.convDenRe, state.convDenIm)
+        .quotientInto(state.s12Re, state.s12Im);
+    ComplexStep(state, Quantity::S21)
+        .first(state.y21Re * (-2.0), state.y21Im * (-2.0))
+        .second(state.convDenRe, state.convDenIm)
+        .quotientInto(state.s21Re, state.s21Im);
+    ComplexStep(state, Quantity::S22)
+        .first(((state.y11Re + 1.0) - state.y22Re) - state.deltaYRe,
+               (state.y11Im - state.y22Im) - state.deltaYIm)
+        .second(state.convDenRe, state.convDenIm)
+        .quotientInto(state.s22Re, state.s22Im);
 
-    computing("s11");
-    s.formQuotient({((1.0 - s.y11Re) + s.y22Re) - s.deltaYRe, ((-s.y11Im) + s.y22Im) - s.deltaYIm,
-                    s.convDenRe, s.convDenIm},
-                   s.s11Re, s.s11Im);
-    computing("s12");
-    s.formQuotient({s.y12Re * (-2.0), s.y12Im * (-2.0), s.convDenRe, s.convDenIm}, s.s12Re,
-                   s.s12Im);
-    computing("s21");
-    s.formQuotient({s.y21Re * (-2.0), s.y21Im * (-2.0), s.convDenRe, s.convDenIm}, s.s21Re,
-                   s.s21Im);
-    computing("s22");
-    s.formQuotient({((s.y11Re + 1.0) - s.y22Re) - s.deltaYRe, (s.y11Im - s.y22Im) - s.deltaYIm,
-                    s.convDenRe, s.convDenIm},
-                   s.s22Re, s.s22Im);
-
-    toPolar(s.s11Re, s.s11Im, s.s11Mag, s.s11Phase, "s11Mag", "s11Phase");
-    toPolar(s.s12Re, s.s12Im, s.s12Mag, s.s12Phase, "s12Mag", "s12Phase");
-    toPolar(s.s21Re, s.s21Im, s.s21Mag, s.s21Phase, "s21Mag", "s21Phase");
-    toPolar(s.s22Re, s.s22Im, s.s22Mag, s.s22Phase, "s22Mag", "s22Phase");
+    toPolar(Quantity::S11Mag, Quantity::S11Phase, state.s11Re, state.s11Im, state.s11Mag,
+            state.s11Phase);
+    toPolar(Quantity::S12Mag, Quantity::S12Phase, state.s12Re, state.s12Im, state.s12Mag,
+            state.s12Phase);
+    toPolar(Quantity::S21Mag, Quantity::S21Phase, state.s21Re, state.s21Im, state.s21Mag,
+            state.s21Phase);
+    toPolar(Quantity::S22Mag, Quantity::S22Phase, state.s22Re, state.s22Im, state.s22Mag,
+            state.s22Phase);
 }
 
 }  // namespace quadripolo

@@ -9,8 +9,8 @@
 #include <chrono>
 #include <cstdio>
 
-#include "application_setup.h"
-#include "main_form.h"
+#include "application.h"
+#include "form_window.h"
 
 namespace {
 
@@ -82,7 +82,9 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     quadripolo::ui::configureApplication(application);
     FirstFrame firstFrame;
-    auto* form1 = new quadripolo::ui::MainForm();
+    quadripolo::NetworkState state;
+    auto* form1 = new quadripolo::ui::FormWindow(quadripolo::ui::form1Description(),
+                                                 quadripolo::ui::kForm1Buttons, state);
     form1->installEventFilter(&firstFrame);
     form1->show();
     return QApplication::exec();

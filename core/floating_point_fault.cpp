@@ -2,25 +2,21 @@
 
 namespace quadripolo {
 
-FloatingPointFault::FloatingPointFault(FaultKind kind, std::string_view quantity)
-    : kind_(kind), quantity_(quantity) {
-    what_ = std::string(faultKindName(kind)) + " while computing " + quantity_;
+namespace {
+// There is one user-interface thread, and every computation runs on it.
+std::optional<Quantity> nameOfTheStep;
+}  // namespace
+
+void forming(Quantity quantity) noexcept {
+    nameOfTheStep = quantity;
 }
 
-std::string_view faultKindName(FaultKind kind) noexcept {
-    switch (kind) {
-        case FaultKind::Overflow:
-            return "overflow";
-        case FaultKind::DivisionByZero:
-            return "division by zero";
-        case FaultKind::InvalidOperation:
-            return "invalid operation";
-    }
-    return "floating-point fault";
+std::optional<Quantity> quantityBeingFormed() noexcept {
+    return nameOfTheStep;
 }
 
 void raiseFault(FaultKind kind) {
-    throw FloatingPointFault(kind, quantityBeingComputed());
+    throw FloatingPointFault(kind, nameOfTheStep);
 }
 
 }  // namespace quadripolo

@@ -1,50 +1,118 @@
 #pragma once
 
 #include <exception>
-#include <string>
-#include <string_view>
+#include <optional>
 
 namespace quadripolo {
 
 // The three floating-point faults that end a computation.
 enum class FaultKind {
     Overflow,          // a result beyond the largest double
-    DivisionByZero,    // a divisor that is zero, or that underflowed to zero (0 / 0 included)
+    DivisionByZero,    // a divisor that is zero or underflowed to zero, whatever the dividend
     InvalidOperation,  // a result that is no number, such as the square root of a negative value
 };
 
-// Raised by the step that faults; it travels up untouched to the place where a command was
-// started from a click. `quantity` names the quantity being formed: the stem of its field in
-// the shared record ("gammaIn", "ziByZ", "s11Phase", "convDen") or, for an intermediate
-// without a field of its own, its symbol ("zn", "q", "r", "u", "sqrtRo").
+// Every quantity whose forming can fault: a field of the record (by its stem: Zi for ziRe and
+// ziIm) or an intermediate without a field of its own, named by what it leads to.
+enum class Quantity {
+    // Reading the fields: a phase in radians, a typed admittance times Ro.
+    S11Phase,
+    S12Phase,
+    S21Phase,
+    S22Phase,
+    Y11Re,
+    Y11Im,
+    Y12Re,
+    Y12Im,
+    Y21Re,
+    Y21Im,
+    Y22Re,
+    Y22Im,
+    // S in rectangular and in polar form.
+    S11,
+    S12,
+    S21,
+    S22,
+    S11Mag,
+    S12Mag,
+    S21Mag,
+    S22Mag,
+    // z and y from S.
+    ZDenLeft,
+    S12S21,
+    ConvDen,
+    Z11Num,
+    Z22Num,
+    Z11,
+    Z12,
+    Z21,
+    Z22,
+    S11S22,
+    DeltaS,
+    YDen,
+    Y11,
+    Y12,
+    Y21,
+    Y22,
+    // The terminated two-port solved from z.
+    Z12Z21,
+    ZiByZ,
+    V1ByZ,
+    V2ByZNum,
+    V2ByZDen,
+    V2ByZ,
+    I2ByZ,
+    PlByZ,
+    I1ByZ,
+    PinByZ,
+    ZoutByZ,
+    // The terminated two-port solved from S.
+    GammaL,
+    S21GammaL,
+    S22GammaL,
+    A2OverA1,
+    S12A2OverA1,
+    Zi,
+    GammaIn,
+    V1,
+    A1,
+    A2,
+    B1,
+    B2,
+    V2Open,
+    Pl,
+    Pin,
+    V2,
+    ZoutPerZl,
+    Zout,
+    I1,
+    I2,
+    // S from y.
+    Y11Y22,
+    DeltaY,
+};
+
+// Raised by the step that faults. It travels up untouched to the one place where a click's
+// command is run, which tells the user.
 class FloatingPointFault : public std::exception {
 public:
-    FloatingPointFault(FaultKind kind, std::string_view quantity);
+    FloatingPointFault(FaultKind kind, std::optional<Quantity> quantity) noexcept
+        : kind_(kind), quantity_(quantity) {}
 
     FaultKind kind() const noexcept { return kind_; }
-    const std::string& quantity() const noexcept { return quantity_; }
-    const char* what() const noexcept override { return what_.c_str(); }
+    // Empty only when no step has been named yet, which the routines never leave.
+    std::optional<Quantity> quantity() const noexcept { return quantity_; }
 
 private:
     FaultKind kind_;
-    std::string quantity_;
-    std::string what_;
+    std::optional<Quantity> quantity_;
 };
 
-std::string_view faultKindName(FaultKind kind) noexcept;
-
-// Names the quantity that the following steps form. The name must outlive the computation
-// (a string literal). There is one user-interface thread; the name is kept per thread anyway.
-namespace detail {
-inline constinit thread_local std::string_view currentQuantity;
-}
-
-inline void computing(std::string_view quantity) noexcept {
-    detail::currentQuantity = quantity;
-}
-inline std::string_view quantityBeingComputed() noexcept {
-    return detail::currentQuantity;
-}
+// Names the quantity that the steps from here on form, until the next step names its own: a
+// fault raised on the way carries it. Every step names its quantity before it forms anything,
+// so the statements that finish a complex step (Zi = Ro·zn) are named by it too.
+void forming(Quantity quantity) noexcept;
+std::optional<Quantity> quantityBeingFormed() noexcept;
 
 [[noreturn]] void raiseFault(FaultKind kind);
 

@@ -1,71 +1,83 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
-#include <string>
+#include <optional>
+#include <span>
 #include <string_view>
+
+#include "floating_point_fault.h"
+#include "network_state.h"
 
 namespace quadripolo {
 
-// Where the reading sequence gets a field's text: exactly as the user left it.
-class FieldSource {
-public:
-    virtual ~FieldSource() = default;
-    virtual std::string fieldText(std::string_view control) const = 0;
+// How a field's value is stored.
+enum class Reading {
+    AsTyped,           // as the text reads
+    DegreesToRadians,  // a phase, typed in degrees and held in radians
+    TimesRo,           // an admittance in siemens, held normalised: times the Ro of the same window
 };
 
-// Shows one modal message and returns when the user has dismissed it.
-class MessageSink {
-public:
-    virtual ~MessageSink() = default;
-    virtual void showMessage(std::string_view message) = 0;
-};
-
-// One input field: the control that holds it and the subjects of its two messages.
+// One input field: the control that holds it, the subject that completes its two messages, the
+// record's member it feeds and how. The bad-value message has the same subject as the
+// missing-value one unless the row says otherwise.
 struct InputField {
     std::string_view control;
-    std::string_view missingSubject;  // completes "Hai dimenticato di scrivere il valore "
-    std::string_view badSubject;      // completes "Errore di inserimento dati per il valore "
+    std::string_view subject;
+    CheckedDouble NetworkState::*target;
+    Reading reading = Reading::AsTyped;
+    std::optional<Quantity> quantity = std::nullopt;  // what a reading that computes forms
+    std::string_view badSubject = subject;
 };
 
-// A field's two messages: the prefix, the field's subject and, for a bad value, the suffix.
-inline constexpr std::string_view kMissingValuePrefix = "Hai dimenticato di scrivere il valore ";
-inline constexpr std::string_view kBadValuePrefix = "Errore di inserimento dati per il valore ";
-inline constexpr std::string_view kBadValueSuffix =
-    ". Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in "
-    "forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3";
+// A reading that computes names what it forms, so that its fault can say so.
+constexpr bool namesEveryComputedReading(std::span<const InputField> fields) {
+    return std::ranges::all_of(fields, [](const InputField& field) {
+        return field.reading == Reading::AsTyped || field.quantity.has_value();
+    });
+}
 
 // The main window's fields in reading order: the S moduli and phases in the order S11, S12,
 // S21, S22, then Ze, ZL, Ro and E.
 inline constexpr std::array<InputField, 14> kMainWindowFields{{
-    {"Text1", "del modulo di S11", "del modulo di S11"},
-    {"Text2", "della fase di S11 in gradi", "della fase di S11 in gradi"},
-    {"Text5", "del modulo di S12", "del modulo di S12"},
-    {"Text6", "della fase di S12 in gradi", "della fase di S12 in gradi"},
-    {"Text3", "del modulo di S21", "del modulo di S21"},
-    {"Text4", "della fase di S21 in gradi", "della fase di S21 in gradi"},
-    {"Text7", "del modulo di S22", "del modulo di S22"},
-    {"Text8", "della fase di S22 in gradi", "della fase di S22 in gradi"},
-    {"Text10", "della parte reale di Ze", "della parte reale di Ze"},
-    {"Text11", "della parte immaginaria di Ze", "della parte immaginaria di Ze"},
-    {"Text12", "della parte reale di ZL", "della parte reale di ZL"},
-    {"Text13", "della parte immaginaria di ZL", "della parte immaginaria di ZL"},
-    {"Text9", "di Ro=Zo impedenza di riferimento", "di Ro=Zo impedenza di riferimento"},
-    {"Text14", "della tensione a vuoto in Volt efficaci E",
-     "della tensione a vuoto in Volt efficaci E"},
+    {"Text1", "del modulo di S11", &NetworkState::s11Mag},
+    {"Text2", "della fase di S11 in gradi", &NetworkState::s11Phase, Reading::DegreesToRadians,
+     Quantity::S11Phase},
+    {"Text5", "del modulo di S12", &NetworkState::s12Mag},
+    {"Text6", "della fase di S12 in gradi", &NetworkState::s12Phase, Reading::DegreesToRadians,
+     Quantity::S12Phase},
+    {"Text3", "del modulo di S21", &NetworkState::s21Mag},
+    {"Text4", "della fase di S21 in gradi", &NetworkState::s21Phase, Reading::DegreesToRadians,
+     Quantity::S21Phase},
+    {"Text7", "del modulo di S22", &NetworkState::s22Mag},
+    {"Text8", "della fase di S22 in gradi", &NetworkState::s22Phase, Reading::DegreesToRadians,
+     Quantity::S22Phase},
+    {"Text10", "della parte reale di Ze", &NetworkState::zeRe},
+    {"Text11", "della parte immaginaria di Ze", &NetworkState::zeIm},
+    {"Text12", "della parte reale di ZL", &NetworkState::zlRe},
+    {"Text13", "della parte immaginaria di ZL", &NetworkState::zlIm},
+    {"Text9", "di Ro=Zo impedenza di riferimento", &NetworkState::ro},
+    {"Text14", "della tensione a vuoto in Volt efficaci E", &NetworkState::eRms},
 }};
+static_assert(namesEveryComputedReading(kMainWindowFields));
 
 // The equivalent-parameter window's fields in reading order: y11, y12, y21, y22 (real part
-// first), then Ro. The missing-value texts of the imaginary parts are the window's own.
-inline constexpr std::array<InputField, 9> kYFields{{
-    {"Text1", "della parte reale di y11", "della parte reale di y11"},
-    {"Text2", "della della parte immaginaria di y11", "della parte immaginaria di y11"},
-    {"Text5", "della parte reale di y12", "della parte reale di y12"},
-    {"Text6", "della della parte immaginaria di y12", "della parte immaginaria di y12"},
-    {"Text3", "della parte reale di y21", "della parte reale di y21"},
-    {"Text4", "della della parte immaginaria di y21", "della parte immaginaria di y21"},
-    {"Text7", "della parte reale di y22", "della parte reale di y22"},
-    {"Text8", "della della parte immaginaria di y22", "della parte immaginaria di y22"},
-    {"Text9", "di Ro=Zo impedenza di riferimento", "di Ro=Zo impedenza di riferimento"},
+// first), then Ro. The missing-value messages of the imaginary parts are the window's own.
+inline constexpr std::array<InputField, 9> kYWindowFields{{
+    {"Text1", "della parte reale di y11", &NetworkState::y11Re, Reading::TimesRo, Quantity::Y11Re},
+    {"Text2", "della della parte immaginaria di y11", &NetworkState::y11Im, Reading::TimesRo,
+     Quantity::Y11Im, "della parte immaginaria di y11"},
+    {"Text5", "della parte reale di y12", &NetworkState::y12Re, Reading::TimesRo, Quantity::Y12Re},
+    {"Text6", "della della parte immaginaria di y12", &NetworkState::y12Im, Reading::TimesRo,
+     Quantity::Y12Im, "della parte immaginaria di y12"},
+    {"Text3", "della parte reale di y21", &NetworkState::y21Re, Reading::TimesRo, Quantity::Y21Re},
+    {"Text4", "della della parte immaginaria di y21", &NetworkState::y21Im, Reading::TimesRo,
+     Quantity::Y21Im, "della parte immaginaria di y21"},
+    {"Text7", "della parte reale di y22", &NetworkState::y22Re, Reading::TimesRo, Quantity::Y22Re},
+    {"Text8", "della della parte immaginaria di y22", &NetworkState::y22Im, Reading::TimesRo,
+     Quantity::Y22Im, "della parte immaginaria di y22"},
+    {"Text9", "di Ro=Zo impedenza di riferimento", &NetworkState::ro},
 }};
+static_assert(namesEveryComputedReading(kYWindowFields));
 
 }  // namespace quadripolo

@@ -1,30 +1,17 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <string>
-#include <string_view>
 
 #include "checked_double.h"
-#include "input_fields.h"
-#include "result_display.h"
 
 namespace quadripolo {
-
-// The four parts of the two operands of a complex product or quotient, in the order
-// (p + jq) op (r + js). Built with braces, they are formed left to right.
-struct ComplexOperands {
-    CheckedDouble p;
-    CheckedDouble q;
-    CheckedDouble r;
-    CheckedDouble s;
-};
 
 // The one record of every value the program computes: inputs, S in rectangular form, the work
 // operands of the complex routines, z, y, the conversion intermediates, the results of both
 // analyses and the slots of field checking and display. A new record is all zeros and empty
-// texts; the program keeps one for its whole life (sharedState()), and values left by one
-// command stay for the next. Phases are held in radians after the main window's reading and in
+// texts; the program keeps one for its whole life, and values left by one command stay for
+// the next. Phases are held in radians after the main window's reading and in
 // degrees after the conversion from y to S.
 struct NetworkState {
     // Inputs: S parameters in polar form.
@@ -98,59 +85,6 @@ struct NetworkState {
     std::string badValueMessage;
     std::string fieldText;
     std::int16_t inputError = 0;
-
-    // --- Complex steps through the work operands ---------------------------------------------
-
-    // Copies the operands into the work operands and forms the product or quotient into
-    // workResultRe, workResultIm.
-    void formProduct(const ComplexOperands& operands);
-    void formQuotient(const ComplexOperands& operands);
-    // The same, then copies the result into (re, im).
-    void formProduct(const ComplexOperands& operands, CheckedDouble& re, CheckedDouble& im);
-    void formQuotient(const ComplexOperands& operands, CheckedDouble& re, CheckedDouble& im);
-
-    // S11, S12, S21, S22 in rectangular form from modulus and phase (radians), in that order.
-    void toRectangular();
-
-    // --- Reading and checking fields ---------------------------------------------------------
-
-    // Sets inputError to 0, or shows one message and sets it to 1: the missing-value message
-    // for an empty text, the bad-value message for a text holding a character outside the
-    // digits and "e . E - +", or whose value lies beyond the range of a double.
-    void checkNumericText(const std::string& text, MessageSink& messages);
-
-    // Runs checkNumericText over `fields` in order, stopping at the first that fails. Returns
-    // true when all passed.
-    bool checkFields(std::span<const InputField> fields, const FieldSource& window,
-                     MessageSink& messages);
-
-    // The main window's fourteen fields: all checks first, then all conversions into the
-    // fourteen inputs, phases in radians. False, with nothing stored, after a message.
-    bool readMainWindowFields(const FieldSource& window, MessageSink& messages);
-
-    // The equivalent-parameter window's nine fields: all checks, then ro, then each y times ro.
-    bool readYFields(const FieldSource& window, MessageSink& messages);
-
-    // --- Display -----------------------------------------------------------------------------
-
-    // Writes formatResult(value) into the target, reads it back and forces "." at the
-    // separator's place (4 for a negative value, else 3), so the text reads the same in every
-    // locale and can be typed back into a field.
-    void showResult(TextTarget& target, double value, std::string_view localeSeparator);
-
-    // --- S to z and y ------------------------------------------------------------------------
-
-    // z (with the z-route solution of the terminated two-port in between) and y from S and Ro.
-    void convertSToZY();
-
-private:
-    void loadWorkOperands(const ComplexOperands& operands);
-    void convertSToZ();
-    void solveByZ();
-    void convertSToY();
 };
-
-// The record the program keeps from start to end.
-NetworkState& sharedState();
 
 }  // namespace quadripolo

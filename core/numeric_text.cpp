@@ -103,17 +103,4 @@ std::optional<double> convertNumericText(std::string_view text) noexcept {
     return negative ? -magnitude : magnitude;
 }
 
-bool isAcceptableNumericText(std::string_view text) noexcept {
-    bool exponentMarker = false;
-    for (const char c : text) {
-        if (!isAllowedNumericCharacter(c)) {
-            return false;
-        }
-        exponentMarker = exponentMarker || c == 'e' || c == 'E';
-    }
-    // Fewer than 300 characters and no exponent: below 1E300 whatever the digits.
-    constexpr std::size_t kShortText = 300;
-    return (!exponentMarker && text.size() < kShortText) || convertNumericText(text).has_value();
-}
-
 }  // namespace quadripolo

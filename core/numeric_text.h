@@ -18,8 +18,4 @@ bool holdsOnlyNumericCharacters(std::string_view text) noexcept;
 // the largest double.
 std::optional<double> convertNumericText(std::string_view text) noexcept;
 
-// Whether a field may hold `text`: only allowed characters, and a value within the range of a
-// double. One pass for the usual short texts without an exponent, which always fit.
-bool isAcceptableNumericText(std::string_view text) noexcept;
-
 }  // namespace quadripolo

@@ -3,28 +3,26 @@
 #include <string>
 #include <string_view>
 
+#include "network_state.h"
+#include "window.h"
+
 namespace quadripolo {
 
-// The text of `value` by the pattern "00.00E+00": a "-" for a negative value, two integer digits
-// (the first not 0), the decimal separator, two decimals, "E", the exponent's sign and at least
-// two exponent digits. Zero gives "00", separator, "00E+00".
+// The text of a finite `value` by the pattern "00.00E+00": a "-" for a negative value, two
+// integer digits (the first not 0), the decimal separator, two decimals, "E", the exponent's
+// sign and at least two exponent digits. Zero gives "00", separator, "00E+00".
 //
-// Rounding is half away from zero on the shortest decimal that reads back as the same double,
-// not on the double's exact binary value: 12.345, held as 12.3449999999999997513..., shows
-// "12.35E+00", as typed; a double that is exactly halfway rounds away from zero too (10.125
-// gives "10.13E+00"). So the text depends only on the value a person would type for it.
+// The four digits are rounded half away from zero, from the shortest decimal that reads back as
+// the same double, not from the double's exact binary value: 1.0005, held as
+// 1.000499999999999989..., shows "10.01E-01", as typed, and an exact binary half such as
+// 10.125 rounds away too. So the text depends only on the value a person would type for it.
+// A subnormal value (below 2.2250738585072014E-308) has too few bits for its shortest decimal
+// to stand for it, and is rounded from its exact value.
 std::string formatResult(double value, std::string_view decimalSeparator);
 
-// A text that a command can write and read back: a label's caption or a field's text.
-class TextTarget {
-public:
-    virtual ~TextTarget() = default;
-    virtual std::string text() const = 0;
-    virtual void setText(const std::string& text) = 0;
-};
-
-// Replaces the character (not byte) at `position`, counted from 1, with ".", keeping the length
-// and every other character. A text shorter than that is left as it is.
-void forceDecimalPoint(std::string& text, int position);
+// Writes formatResult(value) with the window's decimal separator into the control, reads it back
+// into resultText and writes it again with "." at separatorPosition (4 for a negative value,
+// else 3): the text reads the same in every locale and can be typed back into a field.
+void showResult(NetworkState& state, Window& window, std::string_view control, double value);
 
 }  // namespace quadripolo

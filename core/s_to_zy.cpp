@@ -1,137 +1,104 @@
-// The conversion of the S parameters (against the real resistance Ro) into the equivalent z and
-// y parameters, with the terminated two-port solved from z in between. Each sum is formed left
-// to right exactly as written, on real and imaginary parts separately; every complex product
-// and quotient goes through the work operands.
-#include "network_state.h"
+// S to z and y against the real resistance Ro. Each sum is formed left to right exactly as
+// written, on real and imaginary parts separately.
+#include "s_to_zy.h"
+
+#include "complex_arithmetic.h"
 
 namespace quadripolo {
 
-void NetworkState::convertSToZY() {
-    toRectangular();
-    convertSToZ();
-    solveByZ();
-    convertSToY();
-}
+namespace {
 
-void NetworkState::convertSToZ() {
-    computing("zDenLeft");
-    formProduct({1.0 - s11Re, -s11Im, 1.0 - s22Re, -s22Im}, zDenLeftRe, zDenLeftIm);
+void convertSToZ(NetworkState& state) {
+    ComplexStep(state, Quantity::ZDenLeft)  // (1 − S11)(1 − S22)
+        .first(1.0 - state.s11Re, -state.s11Im)
+        .second(1.0 - state.s22Re, -state.s22Im)
+        .productInto(state.zDenLeftRe, state.zDenLeftIm);
+    ComplexStep(state, Quantity::S12S21)
+        .first(state.s12Re, state.s12Im)
+        .second(state.s21Re, state.s21Im)
+        .productInto(state.s12s21Re, state.s12s21Im);
+    forming(Quantity::ConvDen);  // Dz = (1 − S11)(1 − S22) − S12·S21
+    state.convDenRe = state.zDenLeftRe - state.s12s21Re;
+    state.convDenIm = state.zDenLeftIm - state.s12s21Im;
 
-    computing("s12s21");
-    formProduct({s12Re, s12Im, s21Re, s21Im}, s12s21Re, s12s21Im);
-    computing("convDen");
-    convDenRe = zDenLeftRe - s12s21Re;
-    convDenIm = zDenLeftIm - s12s21Im;
+    ComplexStep(state, Quantity::Z11Num)  // S12·S21 + (1 + S11)(1 − S22)
+        .first(state.s11Re + 1.0, state.s11Im)
+        .second(1.0 - state.s22Re, -state.s22Im)
+        .product();
+    state.z11NumRe = state.s12s21Re + state.workResultRe;
+    state.z11NumIm = state.s12s21Im + state.workResultIm;
 
-    computing("z11Num");
-    formProduct({s11Re + 1.0, s11Im, 1.0 - s22Re, -s22Im});
-    z11NumRe = s12s21Re + workResultRe;
-    z11NumIm = s12s21Im + workResultIm;
+    // z = Ro × (numerator / Dz).
+    ComplexStep(state, Quantity::Z11)
+        .first(state.z11NumRe, state.z11NumIm)
+        .second(state.convDenRe, state.convDenIm)
+        .quotientTimesInto(state.ro, state.z11Re, state.z11Im);
+    ComplexStep(state, Quantity::Z12)
+        .first(state.s12Re + state.s12Re, state.s12Im + state.s12Im)
+        .second(state.convDenRe, state.convDenIm)
+        .quotientTimesInto(state.ro, state.z12Re, state.z12Im);
+    ComplexStep(state, Quantity::Z21)
+        .first(state.s21Re + state.s21Re, state.s21Im + state.s21Im)
+        .second(state.convDenRe, state.convDenIm)
+        .quotientTimesInto(state.ro, state.z21Re, state.z21Im);
 
-    computing("z11");
-    formQuotient({z11NumRe, z11NumIm, convDenRe, convDenIm});
-    z11Re = ro * workResultRe;
-    z11Im = ro * workResultIm;
-
-    computing("z12");
-    formQuotient({s12Re + s12Re, s12Im + s12Im, convDenRe, convDenIm});
-    z12Re = ro * workResultRe;
-    z12Im = ro * workResultIm;
-
-    computing("z21");
-    formQuotient({s21Re + s21Re, s21Im + s21Im, convDenRe, convDenIm});
-    z21Re = ro * workResultRe;
-    z21Im = ro * workResultIm;
-
-    computing("z22Num");
-    formProduct({1.0 - s11Re, -s11Im, s22Re + 1.0, s22Im});
-    z22NumRe = s12s21Re + workResultRe;
-    z22NumIm = s12s21Im + workResultIm;
-
-    computing("z22");
-    formQuotient({z22NumRe, z22NumIm, convDenRe, convDenIm});
-    z22Re = ro * workResultRe;
-    z22Im = ro * workResultIm;
-}
-
-// Source E behind Ze, the two-port by its z parameters, the load ZL. The quotients Q, R and U
-// have no fields of their own; a fault in them is reported at the quantity they lead to.
-void NetworkState::solveByZ() {
-    computing("z12z21");
-    formProduct({z12Re, z12Im, z21Re, z21Im}, z12z21Re, z12z21Im);
-
-    computing("ziByZ");  // Zi = z11 − z12·z21 / (ZL + z22)
-    formQuotient({z12z21Re, z12z21Im, zlRe + z22Re, zlIm + z22Im});
-    ziByZRe = z11Re - workResultRe;
-    ziByZIm = z11Im - workResultIm;
-
-    computing("v1ByZ");  // V1 = E·Zi / (Ze + Zi)
-    formQuotient({eRms * ziByZRe, eRms * ziByZIm, zeRe + ziByZRe, zeIm + ziByZIm}, v1ByZRe,
-                 v1ByZIm);
-
-    computing("v2ByZNum");  // N = (E·ZL)·z21
-    formProduct({eRms * zlRe, eRms * zlIm, z21Re, z21Im}, v2ByZNumRe, v2ByZNumIm);
-
-    computing("v2ByZDen");  // M = (ZL + z22)·(Ze + Zi)
-    formProduct({zlRe + z22Re, zlIm + z22Im, zeRe + ziByZRe, zeIm + ziByZIm}, v2ByZDenRe,
-                v2ByZDenIm);
-
-    computing("v2ByZ");
-    formQuotient({v2ByZNumRe, v2ByZNumIm, v2ByZDenRe, v2ByZDenIm}, v2ByZRe, v2ByZIm);
-
-    computing("i2ByZ");  // I2 = −(V2 / ZL): the load carries −I2
-    formQuotient({v2ByZRe, v2ByZIm, zlRe, zlIm});
-    i2ByZRe = -workResultRe;
-    i2ByZIm = -workResultIm;
-
-    computing("plByZ");
-    plByZ = (square(i2ByZRe) + square(i2ByZIm)) * zlRe;
-
-    computing("i1ByZ");
-    formQuotient({v1ByZRe, v1ByZIm, ziByZRe, ziByZIm}, i1ByZRe, i1ByZIm);
-
-    computing("pinByZ");  // with the input resistance of this same solution
-    pinByZ = (square(i1ByZIm) + square(i1ByZRe)) * ziByZRe;
-
-    computing("zoutByZ");  // Zout = z22 − z12·z21 / (Ze + z11)
-    formQuotient({z12z21Re, z12z21Im, zeRe + z11Re, zeIm + z11Im});
-    zoutByZRe = z22Re - workResultRe;
-    zoutByZIm = z22Im - workResultIm;
+    ComplexStep(state, Quantity::Z22Num)  // S12·S21 + (1 − S11)(1 + S22)
+        .first(1.0 - state.s11Re, -state.s11Im)
+        .second(state.s22Re + 1.0, state.s22Im)
+        .product();
+    state.z22NumRe = state.s12s21Re + state.workResultRe;
+    state.z22NumIm = state.s12s21Im + state.workResultIm;
+    ComplexStep(state, Quantity::Z22)
+        .first(state.z22NumRe, state.z22NumIm)
+        .second(state.convDenRe, state.convDenIm)
+        .quotientTimesInto(state.ro, state.z22Re, state.z22Im);
 }
 
 // y straight from S, not by inverting z; both agree wherever both exist.
-void NetworkState::convertSToY() {
-    computing("s11s22");
-    formProduct({s11Re, s11Im, s22Re, s22Im}, s11s22Re, s11s22Im);
+void convertSToY(NetworkState& state) {
+    ComplexStep(state, Quantity::S11S22)
+        .first(state.s11Re, state.s11Im)
+        .second(state.s22Re, state.s22Im)
+        .productInto(state.s11s22Re, state.s11s22Im);
+    ComplexStep(state, Quantity::DeltaS)  // ΔS = S11·S22 − S12·S21
+        .first(state.s12Re, state.s12Im)
+        .second(state.s21Re, state.s21Im)
+        .product();
+    state.deltaSRe = (-state.workResultRe) + state.s11s22Re;
+    state.deltaSIm = (-state.workResultIm) + state.s11s22Im;
 
-    computing("deltaS");
-    formProduct({s12Re, s12Im, s21Re, s21Im});
-    deltaSRe = (-workResultRe) + s11s22Re;
-    deltaSIm = (-workResultIm) + s11s22Im;
+    forming(Quantity::YDen);  // Dy = 1 + S11 + S22 + ΔS
+    state.yDenRe = state.s11Re + 1.0 + state.s22Re + state.deltaSRe;
+    state.yDenIm = state.s22Im + state.s11Im + state.deltaSIm;
 
-    computing("yDen");
-    yDenRe = s11Re + 1.0 + s22Re + deltaSRe;
-    yDenIm = s22Im + s11Im + deltaSIm;
+    // y = (numerator / Dy) / Ro.
+    ComplexStep(state, Quantity::Y11)
+        .first(1.0 - state.s11Re + state.s22Re - state.deltaSRe,
+               -state.s11Im + state.s22Im - state.deltaSIm)
+        .second(state.yDenRe, state.yDenIm)
+        .quotientOverInto(state.ro, state.y11Re, state.y11Im);
+    ComplexStep(state, Quantity::Y12)
+        .first(state.s12Re * (-2.0), state.s12Im * (-2.0))
+        .second(state.yDenRe, state.yDenIm)
+        .quotientOverInto(state.ro, state.y12Re, state.y12Im);
+    ComplexStep(state, Quantity::Y21)
+        .first(state.s21Re * (-2.0), state.s21Im * (-2.0))
+        .second(state.yDenRe, state.yDenIm)
+        .quotientOverInto(state.ro, state.y21Re, state.y21Im);
+    ComplexStep(state, Quantity::Y22)
+        .first(state.s11Re + 1.0 - state.s22Re - state.deltaSRe,
+               state.s11Im - state.s22Im - state.deltaSIm)
+        .second(state.yDenRe, state.yDenIm)
+        .quotientOverInto(state.ro, state.y22Re, state.y22Im);
+}
 
-    computing("y11");
-    formQuotient({1.0 - s11Re + s22Re - deltaSRe, -s11Im + s22Im - deltaSIm, yDenRe, yDenIm});
-    y11Re = workResultRe / ro;
-    y11Im = workResultIm / ro;
+}  // namespace
 
-    computing("y12");
-    formQuotient({s12Re * (-2.0), s12Im * (-2.0), yDenRe, yDenIm});
-    y12Re = workResultRe / ro;
-    y12Im = workResultIm / ro;
-
-    computing("y21");
-    formQuotient({s21Re * (-2.0), s21Im * (-2.0), yDenRe, yDenIm});
-    y21Re = workResultRe / ro;
-    y21Im = workResultIm / ro;
-
-    computing("y22");
-    formQuotient({s11Re + 1.0 - s22Re - deltaSRe, s11Im - s22Im - deltaSIm, yDenRe, yDenIm});
-    y22Re = workResultRe / ro;
-    y22Im = workResultIm / ro;
+void convertSToZY(NetworkState& state) {
+    toRectangular(state);
+    convertSToZ(state);
+    solveByZ(state);
+    convertSToY(state);
 }
 
 }  // namespace quadripolo

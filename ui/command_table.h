@@ -1,32 +1,28 @@
 #pragma once
 
-#include <span>
+#include <array>
 #include <string_view>
-#include <variant>
 
-#include "network_state.h"
-#include "window.h"
+#include "commands.h"
 
 namespace quadripolo::ui {
 
-class FormWindow;
-
-using MainWindowCommand = void (*)(NetworkState&, MainWindow&);
-using WindowCommand = void (*)(NetworkState&, Window&);
-
-// One entry of the wiring: the click of a window's button runs one command.
-struct CommandBinding {
-    std::string_view window;  // object name of the window
+// One entry of the wiring: the click of a window's button runs one command on the program's
+// record and that window.
+struct ButtonCommand {
     std::string_view button;  // object name of the button
-    std::variant<MainWindowCommand, WindowCommand> command;
+    void (*command)(NetworkState& state, Window& window);
 };
 
-// The whole wiring: nothing else reacts to the user.
-std::span<const CommandBinding> commandTable();
-
-// Connects the clicks of the buttons of `form` that the table names to their commands, run on
-// the program's shared state; an arithmetic fault becomes one message of `window`.
-void connectCommands(FormWindow& form, MainWindow& window);
-void connectCommands(FormWindow& form, Window& window);
+// The whole wiring, one table per window: nothing else reacts to the user.
+inline constexpr std::array<ButtonCommand, 3> kForm1Buttons{{
+    {"Command1", &form1::Command1_Click},
+    {"Command2", &form1::Command2_Click},
+    {"Command3", &form1::Command3_Click},
+}};
+inline constexpr std::array<ButtonCommand, 2> kForm2Buttons{{
+    {"Command1", &form2::Command1_Click},
+    {"Command2", &form2::Command2_Click},
+}};
 
 }  // namespace quadripolo::ui

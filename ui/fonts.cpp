@@ -10,6 +10,9 @@ namespace {
 constexpr int kControlPixelSize = 11;
 constexpr int kUnitPixelSize = 12;
 
+// The face the windows are drawn in.
+constexpr char kControlFamily[] = "MS Sans Serif";
+
 }  // namespace
 
 void installFontSubstitutions() {

@@ -2,14 +2,12 @@
 
 #include <QFont>
 
-#include "control_description.h"
+#include "window_description.h"
 
 namespace quadripolo::ui {
 
-// The face the windows are drawn in. Where it is missing, a metric-compatible face stands in.
-inline constexpr char kControlFamily[] = "MS Sans Serif";
-
-// Maps the windows' face to one with the same metrics (Liberation Sans, Arial's metrics).
+// Maps the windows' face, MS Sans Serif, to one with the same metrics where it is missing
+// (Liberation Sans, Arial's metrics).
 void installFontSubstitutions();
 
 // The font of a control: 8.25 pt (11 px at 96 dpi) bold or regular, or the 9 pt bold unit font.

@@ -1,95 +1,114 @@
-#include "form2_description.h"
-
 #include <array>
 
-#include "control_builders.h"
+#include "window_description.h"
 
 namespace quadripolo::ui {
 
 namespace {
 
-using namespace build;
+using namespace rows;
 using colours::kCaptionText;
-using colours::kConverter;
 using colours::kMenu;
+
+constexpr std::string_view kEquivalentZ = "parametri z equivalenti";
+constexpr std::string_view kEquivalentY = "parametri y equivalenti";
+constexpr std::string_view kYToConvert = "parametri y da convertire";
+constexpr std::string_view kSFromY = "parametri S ottenuti dai parametri y";
 
 // Captions of the z, y and y-field grids: 735 by 375, aligned right.
 constexpr ControlDescription gridCaption(std::string_view name, std::string_view text, int left,
-                                         int top) {
-    return caption(name, text, {left, top, 735, 375}, Alignment::Right);
+                                         int top, std::string_view buddy) {
+    return caption(name, text, {left, top, 735, 375}, Alignment::Right, buddy);
 }
 
 // Boxes of the z and y grids: 2175 by 375.
-constexpr ControlDescription gridBox(std::string_view name, int left, int top, Rgb background,
-                                     std::string_view description) {
-    return resultBox(name, {left, top, 2175, 375}, background, description);
+constexpr ControlDescription zBox(std::string_view name, int left, int top, const Rgb& background,
+                                  std::string_view quantity) {
+    return resultBox(name, {left, top, 2175, 375}, background, quantity, kEquivalentZ, Unit::Ohm);
+}
+constexpr ControlDescription yBox(std::string_view name, int left, int top, const Rgb& background,
+                                  std::string_view quantity) {
+    return resultBox(name, {left, top, 2175, 375}, background, quantity, kEquivalentY,
+                     Unit::Siemens);
+}
+
+// The y fields to convert, empty at start.
+constexpr ControlDescription yField(std::string_view name, TwipRect twips,
+                                    std::string_view quantity) {
+    return field(name, "", twips, colours::kConverter, quantity, kYToConvert, Unit::Siemens);
+}
+
+// The S boxes that the conversion fills.
+constexpr ControlDescription sBox(std::string_view name, TwipRect twips, std::string_view quantity,
+                                  Unit unit) {
+    return resultBox(name, twips, colours::kConverter, quantity, kSFromY, unit);
 }
 
 constexpr std::array kControls{
     // Equivalent z parameters.
     caption("Label17", "Parametri z equivalenti agli S.  Tutti i valori in ohm.",
             {960, 120, 7455, 255}),
-    gridCaption("Label5", "Re(z11)", 120, 480),
-    gridBox("Label1", 960, 480, kMenu, "Re(z11)"),
-    gridCaption("Label6", "Im(z11)", 3240, 480),
-    gridBox("Label2", 4080, 480, kMenu, "Im(z11)"),
-    gridCaption("Label7", "Re(z12)", 6360, 480),
-    gridBox("Label3", 7200, 480, kMenu, "Re(z12)"),
-    gridCaption("Label8", "Im(z12)", 9600, 480),
-    gridBox("Label4", 10440, 480, kMenu, "Im(z12)"),
-    gridCaption("Label13", "Re(z21)", 120, 1080),
-    gridBox("Label9", 960, 1080, kCaptionText, "Re(z21)"),
-    gridCaption("Label14", "Im(z21)", 3240, 1080),
-    gridBox("Label10", 4080, 1080, kCaptionText, "Im(z21)"),
-    gridCaption("Label15", "Re(z22)", 6360, 1080),
-    gridBox("Label11", 7200, 1080, kCaptionText, "Re(z22)"),
-    gridCaption("Label16", "Im(z22)", 9600, 1080),
-    gridBox("Label12", 10440, 1080, kCaptionText, "Im(z22)"),
+    gridCaption("Label5", "Re(z11)", 120, 480, "Label1"),
+    zBox("Label1", 960, 480, kMenu, "Re(z11)"),
+    gridCaption("Label6", "Im(z11)", 3240, 480, "Label2"),
+    zBox("Label2", 4080, 480, kMenu, "Im(z11)"),
+    gridCaption("Label7", "Re(z12)", 6360, 480, "Label3"),
+    zBox("Label3", 7200, 480, kMenu, "Re(z12)"),
+    gridCaption("Label8", "Im(z12)", 9600, 480, "Label4"),
+    zBox("Label4", 10440, 480, kMenu, "Im(z12)"),
+    gridCaption("Label13", "Re(z21)", 120, 1080, "Label9"),
+    zBox("Label9", 960, 1080, kCaptionText, "Re(z21)"),
+    gridCaption("Label14", "Im(z21)", 3240, 1080, "Label10"),
+    zBox("Label10", 4080, 1080, kCaptionText, "Im(z21)"),
+    gridCaption("Label15", "Re(z22)", 6360, 1080, "Label11"),
+    zBox("Label11", 7200, 1080, kCaptionText, "Re(z22)"),
+    gridCaption("Label16", "Im(z22)", 9600, 1080, "Label12"),
+    zBox("Label12", 10440, 1080, kCaptionText, "Im(z22)"),
 
     // Equivalent y parameters.
     caption("Label18", "Parametri y equivalenti agli S.  Tutti i valori in Siemens.",
             {960, 1680, 7455, 255}),
-    gridCaption("Label30", "Re(y11)", 240, 2040),
-    gridBox("Label34", 1080, 2040, kMenu, "Re(y11)"),
-    gridCaption("Label29", "Im(y11)", 3360, 2040),
-    gridBox("Label32", 4200, 2040, kMenu, "Im(y11)"),
-    gridCaption("Label28", "Re(y12)", 6480, 2040),
-    gridBox("Label31", 7320, 2040, kMenu, "Re(y12)"),
-    gridCaption("Label27", "Im(y12)", 9720, 2040),
-    gridBox("Label33", 10560, 2040, kMenu, "Im(y12)"),
-    gridCaption("Label22", "Re(y21)", 240, 2640),
-    gridBox("Label26", 1080, 2640, kCaptionText, "Re(y21)"),
-    gridCaption("Label21", "Im(y21)", 3360, 2640),
-    gridBox("Label25", 4200, 2640, kCaptionText, "Im(y21)"),
-    gridCaption("Label20", "Re(y22)", 6480, 2640),
-    gridBox("Label24", 7320, 2640, kCaptionText, "Re(y22)"),
-    gridCaption("Label19", "Im(y22)", 9720, 2640),
-    gridBox("Label23", 10560, 2640, kCaptionText, "Im(y22)"),
+    gridCaption("Label30", "Re(y11)", 240, 2040, "Label34"),
+    yBox("Label34", 1080, 2040, kMenu, "Re(y11)"),
+    gridCaption("Label29", "Im(y11)", 3360, 2040, "Label32"),
+    yBox("Label32", 4200, 2040, kMenu, "Im(y11)"),
+    gridCaption("Label28", "Re(y12)", 6480, 2040, "Label31"),
+    yBox("Label31", 7320, 2040, kMenu, "Re(y12)"),
+    gridCaption("Label27", "Im(y12)", 9720, 2040, "Label33"),
+    yBox("Label33", 10560, 2040, kMenu, "Im(y12)"),
+    gridCaption("Label22", "Re(y21)", 240, 2640, "Label26"),
+    yBox("Label26", 1080, 2640, kCaptionText, "Re(y21)"),
+    gridCaption("Label21", "Im(y21)", 3360, 2640, "Label25"),
+    yBox("Label25", 4200, 2640, kCaptionText, "Im(y21)"),
+    gridCaption("Label20", "Re(y22)", 6480, 2640, "Label24"),
+    yBox("Label24", 7320, 2640, kCaptionText, "Re(y22)"),
+    gridCaption("Label19", "Im(y22)", 9720, 2640, "Label23"),
+    yBox("Label23", 10560, 2640, kCaptionText, "Im(y22)"),
 
-    button("Command2", "Copia valori di y trovati", {1080, 3720, 1815, 495}, kConverter),
-    button("Command1", "Converti da y a S", {5640, 3840, 1815, 495}, kConverter),
+    button("Command2", "Copia valori di y trovati", {1080, 3720, 1815, 495}, colours::kConverter),
+    button("Command1", "Converti da y a S", {5640, 3840, 1815, 495}, colours::kConverter),
 
     // y parameters to convert.
     caption("Label51", "Parametri y, tutti i valori in Siemens.", {1080, 4440, 7455, 255}),
-    gridCaption("Label39", "Re(y11)", 240, 4800),
-    field("Text1", "", {1080, 4800, 2175, 375}, "Re(y11)", kConverter),
-    gridCaption("Label40", "Im(y11)", 3360, 4800),
-    field("Text2", "", {4200, 4800, 2175, 375}, "Im(y11)", kConverter),
-    gridCaption("Label41", "Re(y12)", 6480, 4800),
-    field("Text5", "", {7440, 4800, 2055, 375}, "Re(y12)", kConverter),
-    gridCaption("Label42", "Im(y12)", 9720, 4800),
-    field("Text6", "", {10680, 4800, 2055, 375}, "Im(y12)", kConverter),
-    gridCaption("Label47", "Re(y21)", 240, 5400),
-    field("Text3", "", {1080, 5280, 2175, 375}, "Re(y21)", kConverter),
-    gridCaption("Label48", "Im(y21)", 3360, 5400),
-    field("Text4", "", {4200, 5280, 2175, 375}, "Im(y21)", kConverter),
-    gridCaption("Label49", "Re(y22)", 6480, 5400),
-    field("Text7", "", {7440, 5280, 2055, 375}, "Re(y22)", kConverter),
-    gridCaption("Label50", "Im(y22)", 9720, 5400),
-    field("Text8", "", {10680, 5280, 2055, 375}, "Im(y22)", kConverter),
+    gridCaption("Label39", "Re(y11)", 240, 4800, "Text1"),
+    yField("Text1", {1080, 4800, 2175, 375}, "Re(y11)"),
+    gridCaption("Label40", "Im(y11)", 3360, 4800, "Text2"),
+    yField("Text2", {4200, 4800, 2175, 375}, "Im(y11)"),
+    gridCaption("Label41", "Re(y12)", 6480, 4800, "Text5"),
+    yField("Text5", {7440, 4800, 2055, 375}, "Re(y12)"),
+    gridCaption("Label42", "Im(y12)", 9720, 4800, "Text6"),
+    yField("Text6", {10680, 4800, 2055, 375}, "Im(y12)"),
+    gridCaption("Label47", "Re(y21)", 240, 5400, "Text3"),
+    yField("Text3", {1080, 5280, 2175, 375}, "Re(y21)"),
+    gridCaption("Label48", "Im(y21)", 3360, 5400, "Text4"),
+    yField("Text4", {4200, 5280, 2175, 375}, "Im(y21)"),
+    gridCaption("Label49", "Re(y22)", 6480, 5400, "Text7"),
+    yField("Text7", {7440, 5280, 2055, 375}, "Re(y22)"),
+    gridCaption("Label50", "Im(y22)", 9720, 5400, "Text8"),
+    yField("Text8", {10680, 5280, 2055, 375}, "Im(y22)"),
 
     // Resulting S parameters.
-    ControlDescription{.kind = ControlKind::Caption,
+    ControlDescription{.kind = ControlKind::Label,
                        .name = "Label59",
                        .text = "Modulo",
                        .twips = {1665, 6000, 645, 195},
@@ -98,22 +117,23 @@ constexpr std::array kControls{
     caption("Label60", "Fase [°]", {3840, 6000, 855, 255}),
     caption("Label61", "Modulo", {7920, 6000, 855, 255}, Alignment::Centre),
     caption("Label66", "Fase [°]", {10200, 6000, 855, 255}),
-    caption("Label57", "S11", {600, 6480, 375, 255}),
-    caption("Label62", "S12", {6840, 6480, 375, 255}),
-    caption("Label58", "S21", {600, 6960, 375, 255}),
-    caption("Label63", "S22", {6840, 6960, 375, 255}),
-    resultBox("Label35", {1080, 6480, 2175, 375}, kConverter, "S11 Modulo"),
-    resultBox("Label37", {3480, 6480, 2175, 375}, kConverter, "S11 Fase [°]"),
-    resultBox("Label38", {7440, 6480, 2175, 375}, kConverter, "S12 Modulo"),
-    resultBox("Label36", {9840, 6480, 2055, 375}, kConverter, "S12 Fase [°]"),
-    resultBox("Label43", {1080, 6960, 2175, 375}, kConverter, "S21 Modulo"),
-    resultBox("Label44", {3480, 6960, 2175, 375}, kConverter, "S21 Fase [°]"),
-    resultBox("Label45", {7440, 6960, 2175, 375}, kConverter, "S22 Modulo"),
-    resultBox("Label46", {9840, 6960, 2055, 375}, kConverter, "S22 Fase [°]"),
+    caption("Label57", "S11", {600, 6480, 375, 255}, Alignment::Left, "Label35"),
+    caption("Label62", "S12", {6840, 6480, 375, 255}, Alignment::Left, "Label38"),
+    caption("Label58", "S21", {600, 6960, 375, 255}, Alignment::Left, "Label43"),
+    caption("Label63", "S22", {6840, 6960, 375, 255}, Alignment::Left, "Label45"),
+    sBox("Label35", {1080, 6480, 2175, 375}, "S11 modulo", Unit::None),
+    sBox("Label37", {3480, 6480, 2175, 375}, "S11 fase", Unit::Degree),
+    sBox("Label38", {7440, 6480, 2175, 375}, "S12 modulo", Unit::None),
+    sBox("Label36", {9840, 6480, 2055, 375}, "S12 fase", Unit::Degree),
+    sBox("Label43", {1080, 6960, 2175, 375}, "S21 modulo", Unit::None),
+    sBox("Label44", {3480, 6960, 2175, 375}, "S21 fase", Unit::Degree),
+    sBox("Label45", {7440, 6960, 2175, 375}, "S22 modulo", Unit::None),
+    sBox("Label46", {9840, 6960, 2055, 375}, "S22 fase", Unit::Degree),
 
     // Reference impedance.
-    caption("Label64", "Ro", {5160, 7800, 375, 255}),
-    field("Text9", "50", {5640, 7680, 1815, 375}, "Ro", kConverter),
+    caption("Label64", "Ro", {5160, 7800, 375, 255}, Alignment::Left, "Text9"),
+    field("Text9", "50", {5640, 7680, 1815, 375}, colours::kConverter, "Ro", kYToConvert,
+          Unit::Ohm),
     ohmSign("Label65", {7560, 7800, 375, 255}),
 };
 static_assert(allWholePixels(kControls));

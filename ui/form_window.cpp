@@ -1,35 +1,43 @@
 #include "form_window.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
 
-#include "colours.h"
-#include "control_factory.h"
+#include "controls.h"
 #include "fonts.h"
 #include "resources.h"
-#include "text_conversion.h"
+#include "run_command.h"
 
 namespace quadripolo::ui {
 
 namespace {
 
+std::string toStdString(const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    return {utf8.constData(), static_cast<std::size_t>(utf8.size())};
+}
+
 // Light colours of the window's own, whatever the desktop's theme.
-QPalette windowPalette(Rgb background) {
+QPalette windowPalette(const Rgb& background) {
     QPalette palette;
-    palette.setColor(QPalette::Window, toQColor(background));
-    palette.setColor(QPalette::WindowText, toQColor(colours::kWindowText));
-    palette.setColor(QPalette::Base, toQColor(colours::kWindow));
-    palette.setColor(QPalette::Text, toQColor(colours::kWindowText));
-    palette.setColor(QPalette::Button, toQColor(colours::kActiveBorder));
-    palette.setColor(QPalette::ButtonText, toQColor(colours::kWindowText));
+    palette.setColor(QPalette::Window, QColor(background.red, background.green, background.blue));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
     palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
-    palette.setColor(QPalette::ToolTipText, toQColor(colours::kWindowText));
+    palette.setColor(QPalette::ToolTipText, Qt::black);
     return palette;
 }
 
 }  // namespace
 
-FormWindow::FormWindow(const WindowDescription& description) : QWidget(nullptr) {
+FormWindow::FormWindow(const WindowDescription& description, std::span<const ButtonCommand> buttons,
+                       NetworkState& state)
+    : QWidget(nullptr), state_(state) {
     setObjectName(toQString(description.name));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(toQString(description.caption));
@@ -42,11 +50,16 @@ FormWindow::FormWindow(const WindowDescription& description) : QWidget(nullptr) 
     for (const ControlDescription& controlDescription : description.controls) {
         createControl(controlDescription, *this);
     }
+    for (const ControlDescription& controlDescription : description.controls) {
+        if (!controlDescription.buddy.empty()) {
+            qobject_cast<QLabel*>(control(controlDescription.name))
+                ->setBuddy(control(controlDescription.buddy));
+        }
+    }
 
     QWidget* previous = nullptr;
     for (std::string_view name : description.focusOrder) {
         QWidget* next = control(name);
-        Q_ASSERT(next != nullptr);
         if (previous != nullptr) {
             setTabOrder(previous, next);
         }
@@ -55,41 +68,69 @@ FormWindow::FormWindow(const WindowDescription& description) : QWidget(nullptr) 
     if (!description.focusOrder.empty()) {
         control(description.focusOrder.front())->setFocus();
     }
+
+    for (const ButtonCommand& binding : buttons) {
+        auto* button = qobject_cast<QAbstractButton*>(control(binding.button));
+        const auto command = binding.command;
+        connect(button, &QAbstractButton::clicked, this, [this, command] {
+            // A press that reaches a button past an open message box (through assistive
+            // technology) does nothing, as a mouse click does.
+            if (QApplication::activeModalWidget() != nullptr) {
+                return;
+            }
+            runCommand(*this, [this, command] { command(state_, *this); });
+        });
+    }
 }
 
 QWidget* FormWindow::control(std::string_view name) const {
     return findChild<QWidget*>(toQString(name), Qt::FindDirectChildrenOnly);
 }
 
-QString FormWindow::controlText(std::string_view name) const {
+std::string FormWindow::text(std::string_view name) const {
     QWidget* widget = control(name);
     if (const auto* field = qobject_cast<const QLineEdit*>(widget)) {
-        return field->text();
+        return toStdString(field->text());
     }
     if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-        return label->text();
+        return toStdString(label->text());
     }
-    qWarning("%s has no text control %.*s", qPrintable(objectName()), int(name.size()),
-             name.data());
     return {};
 }
 
-void FormWindow::setControlText(std::string_view name, const QString& text) {
+void FormWindow::setText(std::string_view name, const std::string& text) {
     QWidget* widget = control(name);
     if (auto* field = qobject_cast<QLineEdit*>(widget)) {
-        field->setText(text);
+        field->setText(toQString(text));
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(text);
-    } else {
-        qWarning("%s has no text control %.*s", qPrintable(objectName()), int(name.size()),
-                 name.data());
+        label->setText(toQString(text));
     }
 }
 
-void FormWindow::setControlFullValue(std::string_view name, double value) {
-    if (auto* label = qobject_cast<QLabel*>(control(name))) {
-        label->setToolTip(QString::number(value, 'g', 17));
+// Titled with the program's name, an OK button and no icon, modal for the application.
+void FormWindow::showMessage(std::string_view message) {
+    QMessageBox box(this);
+    box.setWindowTitle(QApplication::applicationDisplayName());
+    box.setIcon(QMessageBox::NoIcon);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(toQString(message));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+std::string FormWindow::decimalSeparator() const {
+    return toStdString(QLocale().decimalPoint());
+}
+
+Window& FormWindow::loadAndShowEquivalentWindow() {
+    if (equivalentWindow_.isNull()) {
+        equivalentWindow_ = new FormWindow(form2Description(), kForm2Buttons, state_);
     }
+    equivalentWindow_->show();
+    equivalentWindow_->raise();
+    equivalentWindow_->activateWindow();
+    return *equivalentWindow_;
 }
 
 }  // namespace quadripolo::ui

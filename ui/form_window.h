@@ -1,31 +1,42 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
+#include <span>
 #include <string_view>
 
-#include "control_description.h"
+#include "command_table.h"
+#include "network_state.h"
+#include "window.h"
+#include "window_description.h"
 
 namespace quadripolo::ui {
 
-// A top-level window built from its description: its caption, client size, background, icon,
-// controls and focus order. It deletes itself when closed, so closing discards everything shown
-// or typed in it.
-class FormWindow : public QWidget {
+// A top-level window built from its description (caption, client size, background, icon,
+// controls, focus order) whose buttons run their commands on the record it is given. It is the
+// commands' window: its controls' texts, a modal message, the locale's decimal separator. It
+// deletes itself when closed, so closing discards everything shown or typed in it.
+class FormWindow final : public QWidget, public Window {
     Q_OBJECT
 
 public:
-    explicit FormWindow(const WindowDescription& description);
+    FormWindow(const WindowDescription& description, std::span<const ButtonCommand> buttons,
+               NetworkState& state);
 
     // The control of that name, or nullptr.
     QWidget* control(std::string_view name) const;
 
-    // A field's text or a label's caption; empty for any other control.
-    QString controlText(std::string_view name) const;
-    // Writes a field's text or a label's caption.
-    void setControlText(std::string_view name, const QString& text);
-    // Offers a result box's full value, with 17 significant digits, as its tooltip.
-    void setControlFullValue(std::string_view name, double value);
+    std::string text(std::string_view control) const override;
+    void setText(std::string_view control, const std::string& text) override;
+    void showMessage(std::string_view message) override;
+    std::string decimalSeparator() const override;
+    // Form2, without owner, so closing this window leaves it open.
+    Window& loadAndShowEquivalentWindow() override;
+
+private:
+    NetworkState& state_;
+    QPointer<FormWindow> equivalentWindow_;
 };
 
 }  // namespace quadripolo::ui

@@ -6,18 +6,17 @@
 #include <vector>
 
 #include "window.h"
-#include "worked_example.h"
 
 namespace quadripolo::testing {
 
-// A window without widgets: controls are texts by name, messages are recorded.
-template <class Interface>
-class FakeWindowOf : public Interface {
+// A window without widgets: controls are texts by name, messages are recorded. The
+// equivalent-parameter window it opens is another one, built afresh after closeEquivalent().
+class FakeWindow : public Window {
 public:
     std::map<std::string, std::string, std::less<>> texts;
     std::vector<std::string> messages;
-    std::map<std::string, double, std::less<>> fullValues;
     std::string separator = ".";
+    std::unique_ptr<FakeWindow> equivalent;
     int writes = 0;
 
     std::string text(std::string_view control) const override {
@@ -28,41 +27,17 @@ public:
         texts[std::string(control)] = text;
         ++writes;
     }
-    std::string decimalSeparator() const override { return separator; }
-    void setFullValue(std::string_view control, double value) override {
-        fullValues[std::string(control)] = value;
-    }
     void showMessage(std::string_view message) override { messages.emplace_back(message); }
-};
-
-using FakeWindow = FakeWindowOf<Window>;
-
-// The main window's fourteen fields with their initial texts.
-template <class Interface>
-inline void fillMainWindowDefaults(FakeWindowOf<Interface>& window) {
-    for (const auto& [control, text] : kMainWindowDefaults) {
-        window.texts[control] = text;
-    }
-}
-
-// The main window, which opens a fake equivalent-parameter window built afresh after close.
-class FakeMainWindow : public FakeWindowOf<MainWindow> {
-public:
-    std::unique_ptr<FakeWindow> form2;
-    int opens = 0;
-
-    FakeMainWindow() { fillMainWindowDefaults(*this); }
-
+    std::string decimalSeparator() const override { return separator; }
     Window& loadAndShowEquivalentWindow() override {
-        ++opens;
-        if (!form2) {
-            form2 = std::make_unique<FakeWindow>();
-            form2->texts["Text9"] = "50";
-            form2->separator = separator;
+        if (!equivalent) {
+            equivalent = std::make_unique<FakeWindow>();
+            equivalent->texts["Text9"] = "50";
+            equivalent->separator = separator;
         }
-        return *form2;
+        return *equivalent;
     }
-    void closeEquivalentWindow() { form2.reset(); }
+    void closeEquivalent() { equivalent.reset(); }
 };
 
 }  // namespace quadripolo::testing

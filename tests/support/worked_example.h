@@ -1,12 +1,9 @@
 #pragma once
 
-// The worked example that the tests share: the main window's default inputs, the texts that each
-// command shows for them, and every message that the commands give, written out in full.
+// The worked example that every layer's tests share: the main window's default inputs, the
+// values and texts that the commands give for them, and every message of the field check.
 
-#include <span>
-#include <stdexcept>
-#include <string>
-#include <string_view>
+#include "network_state.h"
 
 namespace quadripolo::testing {
 
@@ -100,146 +97,139 @@ inline constexpr ShownText kSOfY11OnlyRo0[] = {
     {"Label45", "10.00E-01"}, {"Label46", "00.00E+00"},
 };
 
-// A field and the two messages with which the field check refuses it.
+// A field and its two messages: the field empty, and the field holding a character that no
+// number has.
 struct FieldMessages {
     const char* field;
-    const char* missing;  // the field is empty
-    const char* bad;      // the field holds a character that no number has
+    const char* missing;
+    const char* bad;
 };
 
-// The main window's fields in reading order, with their two messages.
-inline constexpr FieldMessages kMainWindowFieldMessages[] = {
+#define QUADRIPOLO_BAD_VALUE_TAIL                                                                \
+    ". Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in " \
+    "forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3"
+
+// The main window's fields in reading order.
+inline constexpr FieldMessages kMainWindowMessages[] = {
     {"Text1", "Hai dimenticato di scrivere il valore del modulo di S11",
-     "Errore di inserimento dati per il valore del modulo di S11. Puoi scrivere soltanto numeri "
-     "razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: 1.23 "
-     ", 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore del modulo di S11" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text2", "Hai dimenticato di scrivere il valore della fase di S11 in gradi",
-     "Errore di inserimento dati per il valore della fase di S11 in gradi. Puoi scrivere soltanto "
-     "numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: "
-     "1.23 , 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore della fase di S11 in "
+     "gradi" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text5", "Hai dimenticato di scrivere il valore del modulo di S12",
-     "Errore di inserimento dati per il valore del modulo di S12. Puoi scrivere soltanto numeri "
-     "razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: 1.23 "
-     ", 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore del modulo di S12" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text6", "Hai dimenticato di scrivere il valore della fase di S12 in gradi",
-     "Errore di inserimento dati per il valore della fase di S12 in gradi. Puoi scrivere soltanto "
-     "numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: "
-     "1.23 , 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore della fase di S12 in "
+     "gradi" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text3", "Hai dimenticato di scrivere il valore del modulo di S21",
-     "Errore di inserimento dati per il valore del modulo di S21. Puoi scrivere soltanto numeri "
-     "razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: 1.23 "
-     ", 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore del modulo di S21" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text4", "Hai dimenticato di scrivere il valore della fase di S21 in gradi",
-     "Errore di inserimento dati per il valore della fase di S21 in gradi. Puoi scrivere soltanto "
-     "numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: "
-     "1.23 , 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore della fase di S21 in "
+     "gradi" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text7", "Hai dimenticato di scrivere il valore del modulo di S22",
-     "Errore di inserimento dati per il valore del modulo di S22. Puoi scrivere soltanto numeri "
-     "razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: 1.23 "
-     ", 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore del modulo di S22" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text8", "Hai dimenticato di scrivere il valore della fase di S22 in gradi",
-     "Errore di inserimento dati per il valore della fase di S22 in gradi. Puoi scrivere soltanto "
-     "numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: "
-     "1.23 , 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore della fase di S22 in "
+     "gradi" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text10", "Hai dimenticato di scrivere il valore della parte reale di Ze",
-     "Errore di inserimento dati per il valore della parte reale di Ze. Puoi scrivere soltanto "
-     "numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: "
-     "1.23 , 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore della parte reale di Ze" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text11", "Hai dimenticato di scrivere il valore della parte immaginaria di Ze",
-     "Errore di inserimento dati per il valore della parte immaginaria di Ze. Puoi scrivere "
-     "soltanto numeri razionali con il punto come separatore decimale, anche in forma "
-     "esponenziale. Ad es: 1.23 , 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore della parte immaginaria di "
+     "Ze" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text12", "Hai dimenticato di scrivere il valore della parte reale di ZL",
-     "Errore di inserimento dati per il valore della parte reale di ZL. Puoi scrivere soltanto "
-     "numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: "
-     "1.23 , 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore della parte reale di ZL" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text13", "Hai dimenticato di scrivere il valore della parte immaginaria di ZL",
-     "Errore di inserimento dati per il valore della parte immaginaria di ZL. Puoi scrivere "
-     "soltanto numeri razionali con il punto come separatore decimale, anche in forma "
-     "esponenziale. Ad es: 1.23 , 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore della parte immaginaria di "
+     "ZL" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text9", "Hai dimenticato di scrivere il valore di Ro=Zo impedenza di riferimento",
-     "Errore di inserimento dati per il valore di Ro=Zo impedenza di riferimento. Puoi scrivere "
-     "soltanto numeri razionali con il punto come separatore decimale, anche in forma "
-     "esponenziale. Ad es: 1.23 , 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore di Ro=Zo impedenza di "
+     "riferimento" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text14", "Hai dimenticato di scrivere il valore della tensione a vuoto in Volt efficaci E",
-     "Errore di inserimento dati per il valore della tensione a vuoto in Volt efficaci E. Puoi "
-     "scrivere soltanto numeri razionali con il punto come separatore decimale, anche in forma "
-     "esponenziale. Ad es: 1.23 , 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore della tensione a vuoto in Volt efficaci "
+     "E" QUADRIPOLO_BAD_VALUE_TAIL},
 };
 
-// Form2's fields in reading order, with their two messages ("della della" as the window says).
-inline constexpr FieldMessages kYWindowFieldMessages[] = {
+// The equivalent-parameter window's fields in reading order ("della della" as the window says).
+inline constexpr FieldMessages kYWindowMessages[] = {
     {"Text1", "Hai dimenticato di scrivere il valore della parte reale di y11",
-     "Errore di inserimento dati per il valore della parte reale di y11. Puoi scrivere soltanto "
-     "numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: "
-     "1.23 , 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore della parte reale di y11" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text2", "Hai dimenticato di scrivere il valore della della parte immaginaria di y11",
-     "Errore di inserimento dati per il valore della parte immaginaria di y11. Puoi scrivere "
-     "soltanto numeri razionali con il punto come separatore decimale, anche in forma "
-     "esponenziale. Ad es: 1.23 , 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore della parte immaginaria di "
+     "y11" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text5", "Hai dimenticato di scrivere il valore della parte reale di y12",
-     "Errore di inserimento dati per il valore della parte reale di y12. Puoi scrivere soltanto "
-     "numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: "
-     "1.23 , 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore della parte reale di y12" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text6", "Hai dimenticato di scrivere il valore della della parte immaginaria di y12",
-     "Errore di inserimento dati per il valore della parte immaginaria di y12. Puoi scrivere "
-     "soltanto numeri razionali con il punto come separatore decimale, anche in forma "
-     "esponenziale. Ad es: 1.23 , 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore della parte immaginaria di "
+     "y12" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text3", "Hai dimenticato di scrivere il valore della parte reale di y21",
-     "Errore di inserimento dati per il valore della parte reale di y21. Puoi scrivere soltanto "
-     "numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: "
-     "1.23 , 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore della parte reale di y21" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text4", "Hai dimenticato di scrivere il valore della della parte immaginaria di y21",
-     "Errore di inserimento dati per il valore della parte immaginaria di y21. Puoi scrivere "
-     "soltanto numeri razionali con il punto come separatore decimale, anche in forma "
-     "esponenziale. Ad es: 1.23 , 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore della parte immaginaria di "
+     "y21" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text7", "Hai dimenticato di scrivere il valore della parte reale di y22",
-     "Errore di inserimento dati per il valore della parte reale di y22. Puoi scrivere soltanto "
-     "numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: "
-     "1.23 , 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore della parte reale di y22" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text8", "Hai dimenticato di scrivere il valore della della parte immaginaria di y22",
-     "Errore di inserimento dati per il valore della parte immaginaria di y22. Puoi scrivere "
-     "soltanto numeri razionali con il punto come separatore decimale, anche in forma "
-     "esponenziale. Ad es: 1.23 , 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore della parte immaginaria di "
+     "y22" QUADRIPOLO_BAD_VALUE_TAIL},
     {"Text9", "Hai dimenticato di scrivere il valore di Ro=Zo impedenza di riferimento",
-     "Errore di inserimento dati per il valore di Ro=Zo impedenza di riferimento. Puoi scrivere "
-     "soltanto numeri razionali con il punto come separatore decimale, anche in forma "
-     "esponenziale. Ad es: 1.23 , 1E-5 , 5E3"},
+     "Errore di inserimento dati per il valore di Ro=Zo impedenza di "
+     "riferimento" QUADRIPOLO_BAD_VALUE_TAIL},
 };
 
-// The two messages of `field` in `table`.
-inline const FieldMessages& messagesOf(std::span<const FieldMessages> table,
-                                       std::string_view field) {
-    for (const FieldMessages& entry : table) {
-        if (field == entry.field) {
-            return entry;
-        }
-    }
-    throw std::invalid_argument("no messages for field " + std::string(field));
-}
+// A complex quantity of the record and its stated value.
+struct StatedValue {
+    const char* name;
+    CheckedDouble NetworkState::*re;
+    CheckedDouble NetworkState::*im;
+    double expectedRe;
+    double expectedIm;
+};
 
-// The messages that end a command at an arithmetic fault, one per faulting step.
-inline constexpr char kFaultGammaIn[] =
-    "Calcolo interrotto: divisione per zero durante il calcolo del coefficiente di riflessione "
-    "d'ingresso. Nessun risultato è stato scritto: controlla i dati inseriti.";
-inline constexpr char kFaultA1[] =
-    "Calcolo interrotto: operazione non valida (ad esempio la radice quadrata di un numero "
-    "negativo) durante il calcolo dell'onda a1. Nessun risultato è stato scritto: controlla i "
-    "dati inseriti.";
-inline constexpr char kFaultZoutPerZl[] =
-    "Calcolo interrotto: divisione per zero durante il calcolo del rapporto Zout/ZL. Nessun "
-    "risultato è stato scritto: controlla i dati inseriti.";
-inline constexpr char kFaultGammaL[] =
-    "Calcolo interrotto: divisione per zero durante il calcolo del coefficiente di riflessione "
-    "del carico. Nessun risultato è stato scritto: controlla i dati inseriti.";
-inline constexpr char kFaultA2OverA1[] =
-    "Calcolo interrotto: divisione per zero durante il calcolo del rapporto a2/a1. Nessun "
-    "risultato è stato scritto: controlla i dati inseriti.";
-inline constexpr char kFaultI1ByZ[] =
-    "Calcolo interrotto: divisione per zero durante il calcolo di I1 con i parametri z. Nessun "
-    "risultato è stato scritto: controlla i dati inseriti.";
-inline constexpr char kFaultI2ByZ[] =
-    "Calcolo interrotto: divisione per zero durante il calcolo di I2 con i parametri z. Nessun "
-    "risultato è stato scritto: controlla i dati inseriti.";
+using N = NetworkState;
+
+// The conversion to z and y of the default inputs, stated to 16-17 digits.
+inline constexpr StatedValue kSToZYValues[] = {
+    {"S11", &N::s11Re, &N::s11Im, -0.04991724732782888, -0.03329066564688007},
+    {"S12", &N::s12Re, &N::s12Im, 0.019830863562793455, 0.05662805709499374},
+    {"S21", &N::s21Re, &N::s21Im, 0.629261348871283, 5.987021810117004},
+    {"S22", &N::s22Re, &N::s22Im, 0.5382945310353643, -0.18745398864099225},
+    {"Dz", &N::convDenRe, &N::convDenIm, 0.8050666839290059, 0.057819997893755554},
+    {"z11", &N::z11Re, &N::z11Im, 8.719363916119423, 19.067048323540096},
+    {"z12", &N::z12Re, &N::z12Im, 2.953204101510599, 6.821859063608341},
+    {"z21", &N::z21Re, &N::z21Im, 130.89777170509439, 734.2667184319146},
+    {"z22", &N::z22Re, &N::z22Im, 80.03992320034257, -5.204340962679078},
+    {"deltaS", &N::deltaSRe, &N::deltaSIm, 0.2934439676365414, -0.16292465639411677},
+    {"Dy", &N::yDenRe, &N::yDenIm, 1.781821251344077, -0.38366931068198906},
+    {"y11", &N::y11Re, &N::y11Im, 0.013868883515791734, 0.0030846481611366476},
+    {"y12", &N::y12Re, &N::y12Im, -0.00016385600795431436, -0.0013065220788373792},
+    {"y21", &N::y21Re, &N::y21Im, 0.014157420193408883, -0.13135386312262803},
+    {"y22", &N::y22Re, &N::y22Im, 0.000537079995599761, 0.003674791000791029},
+};
+
+// The terminated two-port of the default inputs, stated to six digits: solved from S (both
+// passes run), and from z; the real quantities PL and Pin repeat the field as imaginary part.
+inline constexpr StatedValue kSolutionValues[] = {
+    {"gammaL", &N::gammaLRe, &N::gammaLIm, 0.76, 0.32},
+    {"a2OverA1", &N::a2OverA1Re, &N::a2OverA1Im, -3.19991, 8.77017},
+    {"zi", &N::ziRe, &N::ziIm, 12.0719, -1.56432},
+    {"gammaIn", &N::gammaInRe, &N::gammaInIm, -0.610012, -0.0405751},
+    {"v1", &N::v1Re, &N::v1Im, 0.287302, -0.310844},
+    {"a1", &N::a1Re, &N::a1Im, 0.114671, -0.100791},
+    {"a2", &N::a2Re, &N::a2Im, 0.517016, 1.32820},
+    {"b1", &N::b1Re, &N::b1Im, -0.0740400, 0.0568308},
+    {"b2", &N::b2Re, &N::b2Im, 1.20288, 1.24116},
+    {"pl", &N::pl, &N::pl, 0.955965, 0.955965},
+    {"pin", &N::pin, &N::pin, 0.0145965, 0.0145965},
+    {"v2", &N::v2Re, &N::v2Im, 12.1615, 18.1681},
+    {"zout", &N::zoutRe, &N::zoutIm, 62.4181, -131.970},
+    {"i1", &N::i1Re, &N::i1Im, 0.0266877, -0.0222910},
+    {"i2", &N::i2Re, &N::i2Im, -0.0969955, 0.0123097},
+    {"v2Open", &N::v2OpenRe, &N::v2OpenIm, 16.5913, 4.59927},
+    {"z12z21", &N::z12z21Re, &N::z12z21Im, -4622.50, 3061.41},
+    {"v2ByZNum", &N::v2ByZNumRe, &N::v2ByZNumIm, -133763.6, 99606.2},
+    {"v2ByZDen", &N::v2ByZDenRe, &N::v2ByZDenIm, 382.638, 7618.67},
+    {"ziByZ", &N::ziByZRe, &N::ziByZIm, 12.0719, -1.56432},
+    {"zoutByZ", &N::zoutByZRe, &N::zoutByZIm, 62.4181, -131.970},
+};
 
 }  // namespace quadripolo::testing

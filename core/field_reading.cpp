@@ -1,0 +1,76 @@
+#include "field_reading.h"
+
+#include <string_view>
+
+#include "complex_arithmetic.h"
+#include "numeric_text.h"
+
+namespace quadripolo {
+
+namespace {
+
+constexpr std::string_view kMissingValuePrefix = "Hai dimenticato di scrivere il valore ";
+constexpr std::string_view kBadValuePrefix = "Errore di inserimento dati per il valore ";
+constexpr std::string_view kBadValueSuffix =
+    ". Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in "
+    "forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3";
+
+void store(NetworkState& state, const InputField& field, CheckedDouble value) {
+    if (field.quantity) {
+        forming(*field.quantity);
+    }
+    CheckedDouble& target = state.*field.target;
+    switch (field.reading) {
+        case Reading::AsTyped:
+            target = value;
+            break;
+        case Reading::DegreesToRadians:
+            target = degreesToRadians(value);
+            break;
+        case Reading::TimesRo:
+            target = value * state.ro;
+            break;
+    }
+}
+
+}  // namespace
+
+void checkNumericText(NetworkState& state, Window& window, const std::string& text) {
+    state.inputError = 0;
+    if (text.empty()) {
+        window.showMessage(state.missingValueMessage);
+        state.inputError = 1;
+        return;
+    }
+    // A value beyond the range of a double is refused like a character that no number has, so
+    // that the conversion pass never meets it.
+    if (!holdsOnlyNumericCharacters(text) || !convertNumericText(text).has_value()) {
+        window.showMessage(state.badValueMessage);
+        state.inputError = 1;
+    }
+}
+
+bool readFields(NetworkState& state, Window& window, std::span<const InputField> fields) {
+    for (const InputField& field : fields) {
+        state.fieldText = window.text(field.control);
+        state.missingValueMessage.assign(kMissingValuePrefix).append(field.subject);
+        state.badValueMessage.assign(kBadValuePrefix)
+            .append(field.badSubject)
+            .append(kBadValueSuffix);
+        checkNumericText(state, window, state.fieldText);
+        if (state.inputError == 1) {
+            return false;
+        }
+    }
+    for (const bool admittances : {false, true}) {
+        for (const InputField& field : fields) {
+            if ((field.reading == Reading::TimesRo) == admittances) {
+                // The check has refused every text that does not convert.
+                store(state, field, convertNumericText(window.text(field.control)).value_or(0.0));
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace quadripolo

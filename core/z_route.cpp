@@ -1,0 +1,67 @@
+// The analysis with z parameters lives in core, not in analyses: it is a stage of convertSToZY,
+// which runs it between z and y on every call, for either of its two commands.
+#include "complex_arithmetic.h"
+#include "s_to_zy.h"
+
+namespace quadripolo {
+
+// The quotients Q, R and U have no fields of their own; a fault in one is named by the quantity
+// it leads to.
+void solveByZ(NetworkState& state) {
+    ComplexStep(state, Quantity::Z12Z21)
+        .first(state.z12Re, state.z12Im)
+        .second(state.z21Re, state.z21Im)
+        .productInto(state.z12z21Re, state.z12z21Im);
+
+    ComplexStep(state, Quantity::ZiByZ)  // Zi = z11 − Q, Q = z12·z21 / (ZL + z22)
+        .first(state.z12z21Re, state.z12z21Im)
+        .second(state.zlRe + state.z22Re, state.zlIm + state.z22Im)
+        .quotient();
+    state.ziByZRe = state.z11Re - state.workResultRe;
+    state.ziByZIm = state.z11Im - state.workResultIm;
+
+    ComplexStep(state, Quantity::V1ByZ)  // V1 = E·Zi / (Ze + Zi)
+        .first(state.eRms * state.ziByZRe, state.eRms * state.ziByZIm)
+        .second(state.zeRe + state.ziByZRe, state.zeIm + state.ziByZIm)
+        .quotientInto(state.v1ByZRe, state.v1ByZIm);
+
+    ComplexStep(state, Quantity::V2ByZNum)  // N = (E·ZL)·z21
+        .first(state.eRms * state.zlRe, state.eRms * state.zlIm)
+        .second(state.z21Re, state.z21Im)
+        .productInto(state.v2ByZNumRe, state.v2ByZNumIm);
+    ComplexStep(state, Quantity::V2ByZDen)  // M = (ZL + z22)·(Ze + Zi)
+        .first(state.zlRe + state.z22Re, state.zlIm + state.z22Im)
+        .second(state.zeRe + state.ziByZRe, state.zeIm + state.ziByZIm)
+        .productInto(state.v2ByZDenRe, state.v2ByZDenIm);
+    ComplexStep(state, Quantity::V2ByZ)
+        .first(state.v2ByZNumRe, state.v2ByZNumIm)
+        .second(state.v2ByZDenRe, state.v2ByZDenIm)
+        .quotientInto(state.v2ByZRe, state.v2ByZIm);
+
+    ComplexStep(state, Quantity::I2ByZ)  // I2 = −(V2 / ZL): the load carries −I2
+        .first(state.v2ByZRe, state.v2ByZIm)
+        .second(state.zlRe, state.zlIm)
+        .quotient();
+    state.i2ByZRe = -state.workResultRe;
+    state.i2ByZIm = -state.workResultIm;
+
+    forming(Quantity::PlByZ);
+    state.plByZ = (square(state.i2ByZRe) + square(state.i2ByZIm)) * state.zlRe;
+
+    ComplexStep(state, Quantity::I1ByZ)
+        .first(state.v1ByZRe, state.v1ByZIm)
+        .second(state.ziByZRe, state.ziByZIm)
+        .quotientInto(state.i1ByZRe, state.i1ByZIm);
+
+    forming(Quantity::PinByZ);  // with the input resistance of this same solution
+    state.pinByZ = (square(state.i1ByZIm) + square(state.i1ByZRe)) * state.ziByZRe;
+
+    ComplexStep(state, Quantity::ZoutByZ)  // Zout = z22 − U, U = z12·z21 / (Ze + z11)
+        .first(state.z12z21Re, state.z12z21Im)
+        .second(state.zeRe + state.z11Re, state.zeIm + state.z11Im)
+        .quotient();
+    state.zoutByZRe = state.z22Re - state.workResultRe;
+    state.zoutByZIm = state.z22Im - state.workResultIm;
+}
+
+}  // namespace quadripolo

@@ -1,0 +1,303 @@
+// The terminated two-port solved from S, and the five commands on fake windows.
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <complex>
+#include <span>
+
+#include "commands.h"
+#include "s_to_zy.h"
+#include "support/defaults.h"
+#include "terminated_solution.h"
+
+namespace quadripolo {
+namespace {
+
+using testing::FakeWindow;
+using testing::ShownText;
+using C = std::complex<double>;
+
+NetworkState solvedDefaults() {
+    NetworkState state = testing::defaultInputs();
+    convertSToZY(state);
+    solveOpenOutput(state);
+    solveLoaded(state);
+    return state;
+}
+
+bool agree(double actual, double expected, double relative) {
+    return std::abs(actual - expected) <= relative * std::abs(expected);
+}
+
+// The stated values carry six significant digits.
+TEST(TerminatedSolution, GivesTheStatedValues) {
+    const NetworkState state = solvedDefaults();
+    for (const testing::StatedValue& stated : testing::kSolutionValues) {
+        EXPECT_PRED3(agree, state.*stated.re, stated.expectedRe, 5e-6) << stated.name;
+        EXPECT_PRED3(agree, state.*stated.im, stated.expectedIm, 5e-6) << stated.name;
+    }
+}
+
+// The open pass leaves z11 as Zi, and its V2open does not depend on the load.
+TEST(TerminatedSolution, OpenOutputGivesZ11AndALoadFreeV2Open) {
+    NetworkState state = testing::defaultInputs();
+    state.zlRe = 1.0;
+    solveOpenOutput(state);
+    EXPECT_EQ(double(state.s21GammaLRe), double(state.s21Re));
+    EXPECT_PRED3(agree, state.a2OverA1Im, 10.6571, 5e-6);
+    EXPECT_PRED3(agree, state.ziRe, 8.719363916119423, 1e-12);
+    EXPECT_PRED3(agree, state.ziIm, 19.067048323540096, 1e-12);
+    EXPECT_PRED3(agree, state.v2OpenRe, 16.5913, 5e-6);
+    EXPECT_PRED3(agree, state.v2OpenIm, 4.59927, 5e-6);
+}
+
+// Up to rounding the loaded solution obeys the circuit, and agrees with the solution by z to
+// twelve digits.
+TEST(TerminatedSolution, AgreesWithTheCircuitAndWithTheSolutionByZ) {
+    const NetworkState s = solvedDefaults();
+    const C v1(s.v1Re, s.v1Im), i1(s.i1Re, s.i1Im), v2(s.v2Re, s.v2Im), i2(s.i2Re, s.i2Im);
+    EXPECT_LT(std::abs(v1 / i1 - C(s.ziRe, s.ziIm)), 1e-12 * std::abs(C(s.ziRe, s.ziIm)));
+    EXPECT_LT(std::abs(v2 / (-i2) - C(100, 200)), 1e-12 * std::abs(C(100, 200)));
+    EXPECT_PRED3(agree, s.pin, (v1 * std::conj(i1)).real(), 1e-12);
+    EXPECT_PRED3(agree, s.pl, (v2 * std::conj(-i2)).real(), 1e-12);
+    const std::pair<double, double> byBothRoads[] = {
+        {s.v1Im, s.v1ByZIm}, {s.v2Re, s.v2ByZRe}, {s.i1Re, s.i1ByZRe},    {s.i2Im, s.i2ByZIm},
+        {s.pl, s.plByZ},     {s.pin, s.pinByZ},   {s.zoutIm, s.zoutByZIm}};
+    for (const auto& [byS, byZ] : byBothRoads) {
+        EXPECT_PRED3(agree, byS, byZ, 1e-12);
+    }
+}
+
+TEST(TerminatedSolution, AMatchedLoadReflectsNothing) {
+    NetworkState s = testing::defaultInputs();
+    s.zlRe = 50.0;
+    s.zlIm = 0.0;
+    solveOpenOutput(s);
+    solveLoaded(s);
+    EXPECT_EQ(std::pair(double(s.gammaLRe), double(s.gammaLIm)), std::pair(0.0, 0.0));
+    EXPECT_EQ(std::pair(double(s.a2Re), double(s.a2Im)), std::pair(0.0, 0.0));
+    EXPECT_PRED3(agree, s.pl, std::norm(C(s.b2Re, s.b2Im)), 1e-15);
+    const C zi = 50.0 * (1.0 + C(s.s11Re, s.s11Im)) / (1.0 - C(s.s11Re, s.s11Im));
+    EXPECT_PRED3(agree, s.ziIm, zi.imag(), 1e-14);
+}
+
+void expectShown(const FakeWindow& window, std::span<const ShownText> shown) {
+    for (const auto& [control, text] : shown) {
+        EXPECT_EQ(window.text(control), text) << control;
+    }
+}
+
+TEST(Commands, ShowTheWorkedExample) {
+    NetworkState state;
+    FakeWindow form1 = testing::mainWindowWithDefaults();
+    form1::Command2_Click(state, form1);  // before any analysis with S: PL and Pin are 0
+    EXPECT_EQ(form1.text("Label32") + form1.text("Label34"), "00.00E+0000.00E+00");
+    expectShown(form1, testing::kZAnalysisTexts);
+    form1::Command1_Click(state, form1);
+    expectShown(form1, testing::kSAnalysisTexts);
+    form1::Command3_Click(state, form1);
+    FakeWindow& form2 = *form1.equivalent;
+    expectShown(form2, testing::kEquivalentTexts);
+    form2::Command2_Click(state, form2);
+    expectShown(form2, testing::kCopiedY);
+    form2::Command1_Click(state, form2);
+    expectShown(form2, testing::kSOfCopiedY);
+    EXPECT_TRUE(form1.messages.empty() && form2.messages.empty());
+}
+
+// The conversion back of the y at full precision gives the main window's S parameters.
+TEST(Commands, ConvertTheFoundYBackToS) {
+    NetworkState state;
+    FakeWindow form1 = testing::mainWindowWithDefaults();
+    form1::Command3_Click(state, form1);
+    FakeWindow& form2 = *form1.equivalent;
+    const std::pair<const char*, double> fields[] = {
+        {"Text1", state.y11Re}, {"Text2", state.y11Im}, {"Text5", state.y12Re},
+        {"Text6", state.y12Im}, {"Text3", state.y21Re}, {"Text4", state.y21Im},
+        {"Text7", state.y22Re}, {"Text8", state.y22Im}};
+    for (const auto& [field, value] : fields) {
+        char text[32];
+        *std::to_chars(text, text + 31, value).ptr = '\0';
+        form2.texts[field] = text;
+    }
+    form2::Command1_Click(state, form2);
+    expectShown(form2, testing::kSOfFullPrecisionY);
+}
+
+// The y fields hold normalised values after a conversion, which the copy then takes; in a comma
+// locale the equivalent window shows commas and the main window keeps the point.
+TEST(Commands, CopyTheNormalisedYAndKeepThePointWhereItIsForced) {
+    NetworkState state;
+    FakeWindow form1 = testing::mainWindowWithDefaults();
+    form1.separator = ",";
+    form1::Command3_Click(state, form1);
+    FakeWindow& form2 = *form1.equivalent;
+    EXPECT_EQ(form2.text("Label2"), "19,07E+00");
+    for (const auto& [control, text] : testing::kY11Only) {
+        form2.texts[control] = text;
+    }
+    form2::Command1_Click(state, form2);
+    EXPECT_EQ(form2.text("Label37"), "18,00E+01");
+    form2::Command2_Click(state, form2);
+    EXPECT_EQ(form2.text("Text1"), "20.00E-01");
+    form1::Command1_Click(state, form1);
+    EXPECT_EQ(form1.text("Label36"), "12.07E+00");
+}
+
+TEST(Commands, ConvertTypedY) {
+    for (const char* ro : {"50", "0"}) {
+        NetworkState state;
+        FakeWindow form2;
+        for (const auto& [control, text] : testing::kY11Only) {
+            form2.texts[control] = text;
+        }
+        form2.texts["Text9"] = ro;
+        form2::Command1_Click(state, form2);
+        expectShown(form2, *ro == '5' ? std::span<const ShownText>(testing::kSOfY11Only)
+                                      : std::span<const ShownText>(testing::kSOfY11OnlyRo0));
+    }
+}
+
+// A refused field shows its message and nothing else: no box, no window opened.
+TEST(Commands, StopAtTheFirstRefusedField) {
+    NetworkState state;
+    FakeWindow form1 = testing::mainWindowWithDefaults();
+    form1.texts["Text5"] = form1.texts["Text3"] = form1.texts["Text14"] = "";
+    form1.writes = 0;
+    for (auto command : {form1::Command1_Click, form1::Command2_Click, form1::Command3_Click}) {
+        command(state, form1);
+    }
+    EXPECT_EQ(form1.messages, std::vector<std::string>(
+                                  3, "Hai dimenticato di scrivere il valore del modulo di S12"));
+    EXPECT_EQ(form1.writes, 0);
+    EXPECT_EQ(form1.equivalent, nullptr);
+    FakeWindow form2;
+    form2.texts["Text9"] = "50";
+    form2::Command1_Click(state, form2);
+    EXPECT_EQ(
+        form2.messages,
+        std::vector<std::string>{"Hai dimenticato di scrivere il valore della parte reale di y11"});
+}
+
+struct FaultCase {
+    const char* name;
+    void (*command)(NetworkState&, Window&);
+    std::vector<ShownText> texts;
+    FaultKind kind;
+    Quantity quantity;
+};
+
+class FaultTest : public ::testing::TestWithParam<FaultCase> {};
+
+// The command ends at the faulting step, naming it, with no box written and no window opened.
+TEST_P(FaultTest, EndsAtTheNamedStepWithNothingShown) {
+    const FaultCase& c = GetParam();
+    NetworkState state;
+    FakeWindow window = testing::mainWindowWithDefaults();
+    if (c.command == form2::Command1_Click) {
+        for (const InputField& field : kYWindowFields) {
+            window.texts[std::string(field.control)] = "0";
+        }
+    }
+    for (const auto& [control, text] : c.texts) {
+        window.texts[control] = text;
+    }
+    window.writes = 0;
+    try {
+        c.command(state, window);
+        ADD_FAILURE() << "no fault";
+    } catch (const FloatingPointFault& fault) {
+        EXPECT_EQ(fault.kind(), c.kind);
+        EXPECT_EQ(fault.quantity(), c.quantity);
+    }
+    EXPECT_EQ(window.writes, 0);
+    EXPECT_EQ(window.equivalent, nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, FaultTest,
+    ::testing::Values(FaultCase{"RoZero",
+                                form1::Command1_Click,
+                                {{"Text9", "0"}},
+                                FaultKind::DivisionByZero,
+                                Quantity::GammaIn},
+                      FaultCase{"RoNegative",
+                                form1::Command1_Click,
+                                {{"Text9", "-1"}},
+                                FaultKind::InvalidOperation,
+                                Quantity::A1},
+                      FaultCase{"S22One",
+                                form1::Command1_Click,
+                                {{"Text7", "1"}, {"Text8", "0"}},
+                                FaultKind::DivisionByZero,
+                                Quantity::A2OverA1},
+                      FaultCase{"LoadMinusRo",
+                                form1::Command1_Click,
+                                {{"Text12", "-50"}, {"Text13", "0"}},
+                                FaultKind::DivisionByZero,
+                                Quantity::GammaL},
+                      FaultCase{"EZero",
+                                form1::Command1_Click,
+                                {{"Text14", "0"}},
+                                FaultKind::DivisionByZero,
+                                Quantity::ZoutPerZl},
+                      FaultCase{"HugeSourceImpedance",
+                                form1::Command1_Click,
+                                {{"Text10", "1.7e308"}},
+                                FaultKind::Overflow,
+                                Quantity::V1},
+                      FaultCase{"RoZeroByZ",
+                                form1::Command2_Click,
+                                {{"Text9", "0"}},
+                                FaultKind::DivisionByZero,
+                                Quantity::I1ByZ},
+                      FaultCase{"ShortCircuitByZ",
+                                form1::Command2_Click,
+                                {{"Text12", "0"}, {"Text13", "0"}},
+                                FaultKind::DivisionByZero,
+                                Quantity::I2ByZ},
+                      FaultCase{"ShortCircuitEquivalent",
+                                form1::Command3_Click,
+                                {{"Text12", "0"}, {"Text13", "0"}},
+                                FaultKind::DivisionByZero,
+                                Quantity::I2ByZ},
+                      FaultCase{"HugeLoadByZ",
+                                form1::Command2_Click,
+                                {{"Text12", "1e308"}},
+                                FaultKind::Overflow,
+                                Quantity::ZiByZ},
+                      FaultCase{"ZeroDz",
+                                form1::Command3_Click,
+                                {{"Text1", "1"}, {"Text2", "0"}, {"Text5", "0"}},
+                                FaultKind::DivisionByZero,
+                                Quantity::Z11},
+                      FaultCase{"HugeS12",
+                                form1::Command3_Click,
+                                {{"Text5", "1.7e308"}},
+                                FaultKind::Overflow,
+                                Quantity::S12S21},
+                      FaultCase{"VanishingD",
+                                form2::Command1_Click,
+                                {{"Text1", "-1"}, {"Text9", "1"}},
+                                FaultKind::DivisionByZero,
+                                Quantity::S11},
+                      FaultCase{"HugeY",
+                                form2::Command1_Click,
+                                {{"Text1", "1e200"}, {"Text7", "1e200"}, {"Text9", "1"}},
+                                FaultKind::Overflow,
+                                Quantity::Y11Y22}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The first operand of a step is stored before the second is formed: Zi + Ro overflowing leaves
+// Zi − Ro in the work operands.
+TEST(Commands, StoreTheFirstOperandBeforeTheSecondIsFormed) {
+    NetworkState state;
+    FakeWindow form1 = testing::mainWindowWithDefaults();
+    form1.texts["Text9"] = "1.7e308";
+    EXPECT_THROW(form1::Command1_Click(state, form1), FloatingPointFault);
+    EXPECT_EQ(double(state.workARe), double(state.ziRe) - double(state.ro));
+    EXPECT_EQ(double(state.workAIm), double(state.ziIm));
+}
+
+}  // namespace
+}  // namespace quadripolo

@@ -1,0 +1,256 @@
+// What only the widgets can show: the wiring, the windows' life, the locale's separator against
+// the forced point, the message box, focus, layout and what assistive technology reads.
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QSet>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <span>
+#include <utility>
+
+#include "application.h"
+#include "controls.h"
+#include "form_window.h"
+#include "input_fields.h"
+#include "run_command.h"
+#include "support/worked_example.h"
+
+namespace quadripolo::ui {
+
+namespace {
+
+FormWindow* openWindow(std::string_view name) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == toQString(name) && window->isVisible()) {
+            return qobject_cast<FormWindow*>(window);
+        }
+    }
+    return nullptr;
+}
+
+void click(FormWindow* window, std::string_view button) {
+    QTest::mouseClick(qobject_cast<QAbstractButton*>(window->control(button)), Qt::LeftButton);
+}
+
+void compareShown(FormWindow* window, std::span<const testing::ShownText> shown) {
+    for (const auto& [control, text] : shown) {
+        QCOMPARE(QString::fromStdString(window->text(control)), QString::fromUtf8(text));
+    }
+}
+
+// Answers every message box that opens while `run` clicks, recording its text; `whileOpen`
+// runs once while the first box is open, and a box that opens meanwhile is answered too.
+QStringList answerMessages(const std::function<void()>& run,
+                           const std::function<void()>& whileOpen = {}) {
+    QStringList texts;
+    QMessageBox* answering = nullptr;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || box == answering) {
+            return;
+        }
+        QMessageBox* const outer = std::exchange(answering, box);
+        if (outer == nullptr && whileOpen) {
+            whileOpen();
+        }
+        texts << box->text();
+        QCOMPARE(box->buttons().size(), 1);
+        QCOMPARE(box->standardButton(box->buttons().front()), QMessageBox::Ok);
+        QCOMPARE(box->icon(), QMessageBox::NoIcon);
+        QCOMPARE(box->windowTitle(), QStringLiteral("Quadripolo"));
+        box->button(QMessageBox::Ok)->click();
+        answering = outer;
+    });
+    timer.start(10);
+    run();
+    return texts;
+}
+
+}  // namespace
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<NetworkState> state_;
+    FormWindow* form1_ = nullptr;
+
+private Q_SLOTS:
+    void initTestCase() { configureApplication(*qApp); }
+
+    // Each test starts with a fresh record and a fresh main window, in a point locale.
+    void init() {
+        QLocale::setDefault(QLocale::c());
+        state_ = std::make_unique<NetworkState>();
+        form1_ = new FormWindow(form1Description(), kForm1Buttons, *state_);
+        form1_->show();
+    }
+    void cleanup() {
+        QApplication::closeAllWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void eachButtonRunsItsCommand() {
+        click(form1_, "Command2");
+        compareShown(form1_, testing::kZAnalysisTexts);
+        click(form1_, "Command1");
+        compareShown(form1_, testing::kSAnalysisTexts);
+        QCOMPARE(openWindow("Form2"), nullptr);
+        click(form1_, "Command3");
+        FormWindow* form2 = openWindow("Form2");
+        QVERIFY(form2 != nullptr);
+        compareShown(form2, testing::kEquivalentTexts);
+        click(form2, "Command2");
+        compareShown(form2, testing::kCopiedY);
+        click(form2, "Command1");
+        compareShown(form2, testing::kSOfCopiedY);
+    }
+
+    // One equivalent window, brought to the front, built afresh after it is closed, and alive
+    // after the main window is closed.
+    void equivalentWindowLife() {
+        click(form1_, "Command3");
+        FormWindow* form2 = openWindow("Form2");
+        form2->setText("Text1", "0.04");
+        click(form1_, "Command3");
+        QCOMPARE(openWindow("Form2"), form2);
+        QCOMPARE(QString::fromStdString(form2->text("Text1")), QStringLiteral("0.04"));
+        form2->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        click(form1_, "Command3");
+        form2 = openWindow("Form2");
+        QCOMPARE(QString::fromStdString(form2->text("Text1") + form2->text("Text9")),
+                 QStringLiteral("50"));
+        form1_->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(openWindow("Form2"), form2);
+        click(form2, "Command2");
+        compareShown(form2, testing::kCopiedY);
+    }
+
+    // An Italian locale: commas in the equivalent window, the point where it is forced.
+    void localeSeparator() {
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+        click(form1_, "Command1");
+        QCOMPARE(QString::fromStdString(form1_->text("Label36")), QStringLiteral("12.07E+00"));
+        click(form1_, "Command3");
+        FormWindow* form2 = openWindow("Form2");
+        QCOMPARE(QString::fromStdString(form2->text("Label2")), QStringLiteral("19,07E+00"));
+        click(form2, "Command2");
+        QCOMPARE(QString::fromStdString(form2->text("Text2")), QStringLiteral("30.85E-04"));
+    }
+
+    // A refused field and an arithmetic fault each give one OK-only box, and no box changes.
+    void messagesAreModalOkOnlyBoxes() {
+        form1_->setText("Text14", "");
+        QCOMPARE(answerMessages([&] { click(form1_, "Command1"); }),
+                 QStringList{"Hai dimenticato di scrivere il valore della tensione a vuoto in "
+                             "Volt efficaci E"});
+        form1_->setText("Text14", "1");
+        form1_->setText("Text9", "0");
+        QCOMPARE(answerMessages([&] { click(form1_, "Command1"); }),
+                 QStringList{"Calcolo interrotto: divisione per zero durante il calcolo del "
+                             "coefficiente di riflessione d'ingresso. Nessun risultato è stato "
+                             "scritto: controlla i dati inseriti."});
+        QCOMPARE(QString::fromStdString(form1_->text("Label36")), QString());
+    }
+
+    void focusAtOpening() {
+        QCOMPARE(form1_->focusWidget()->objectName(), QStringLiteral("Text9"));
+        click(form1_, "Command3");
+        QCOMPARE(openWindow("Form2")->focusWidget()->objectName(), QStringLiteral("Text1"));
+    }
+
+    // Every control inside the client area with its text unclipped in the font used, and every
+    // control that a command names is there.
+    void layoutHoldsTogether() {
+        click(form1_, "Command3");
+        for (FormWindow* window : {form1_, openWindow("Form2")}) {
+            for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                QVERIFY2(window->rect().contains(control->geometry()),
+                         qPrintable(control->objectName()));
+                const QFontMetrics metrics(control->font());
+                if (auto* label = qobject_cast<QLabel*>(control);
+                    label && label->pixmap().isNull()) {
+                    const QRect room = label->contentsRect();
+                    QVERIFY2(room.contains(metrics.boundingRect(
+                                 room, label->alignment() | Qt::TextWordWrap, label->text())),
+                             qPrintable(control->objectName()));
+                }
+                if (auto* button = qobject_cast<WrappingButton*>(control)) {
+                    const QRect room = button->captionRect();
+                    QVERIFY2(room.contains(metrics.boundingRect(room, WrappingButton::kCaptionFlags,
+                                                                button->text())),
+                             qPrintable(control->objectName()));
+                }
+            }
+        }
+        for (const InputField& field : kMainWindowFields) {
+            QVERIFY(qobject_cast<QLineEdit*>(form1_->control(field.control)));
+        }
+        for (const InputField& field : kYWindowFields) {
+            QVERIFY(qobject_cast<QLineEdit*>(openWindow("Form2")->control(field.control)));
+        }
+    }
+
+    // Every field and result box reads apart from every other of its window, with its unit; a
+    // caption names its box; a press through assistive technology past an open box does nothing.
+    void assistiveTechnology() {
+        click(form1_, "Command3");
+        for (FormWindow* window : {form1_, openWindow("Form2")}) {
+            QSet<QString> readings;
+            for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+                const QString reading = face->text(QAccessible::Name) + QLatin1Char('|') +
+                                        face->text(QAccessible::Description);
+                if (qobject_cast<QLineEdit*>(control) ||
+                    !control->accessibleDescription().isEmpty()) {
+                    QVERIFY2(!readings.contains(reading), qPrintable(reading));
+                    readings.insert(reading);
+                }
+            }
+        }
+        QCOMPARE(form1_->control("Label36")->accessibleDescription(),
+                 QStringLiteral("Re(Zi), calcolo con i parametri S, ohm"));
+        QCOMPARE(form1_->control("Label41")->accessibleDescription(),
+                 QStringLiteral("Re(Zi), calcolo con i parametri z, ohm"));
+        QCOMPARE(form1_->control("Text14")->accessibleName(),
+                 QStringLiteral("E, dati del circuito, volt efficaci"));
+        QCOMPARE(qobject_cast<QLabel*>(form1_->control("Label37"))->buddy(),
+                 form1_->control("Label36"));
+
+        form1_->setText("Text14", "");
+        QAccessibleInterface* button =
+            QAccessible::queryAccessibleInterface(form1_->control("Command2"));
+        const QStringList shown = answerMessages(
+            [&] { click(form1_, "Command1"); },
+            [&] {
+                button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+                QTest::qWait(300);  // an animated press clicks a little later
+            });
+        QCOMPARE(shown.size(), 1);
+    }
+
+    // Every quantity that can fault has words of its own.
+    void everyFaultQuantityHasItsWords() {
+        QSet<QString> messages;
+        for (int q = 0; q <= static_cast<int>(Quantity::DeltaY); ++q) {
+            messages.insert(QString::fromStdString(
+                faultMessage(FloatingPointFault(FaultKind::Overflow, static_cast<Quantity>(q)))));
+        }
+        QCOMPARE(messages.size(), static_cast<int>(Quantity::DeltaY) + 1);
+    }
+};
+
+}  // namespace quadripolo::ui
+
+QTEST_MAIN(quadripolo::ui::WindowsTest)
+#include "windows_test.moc"

@@ -1,0 +1,11 @@
+#pragma once
+
+class QApplication;
+
+namespace quadripolo::ui {
+
+// The program's name (the title of its messages), icon, fonts, and its windows as windows to
+// assistive technology.
+void configureApplication(QApplication& application);
+
+}  // namespace quadripolo::ui

@@ -1,0 +1,234 @@
+#include "controls.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+#include "fonts.h"
+#include "resources.h"
+
+namespace quadripolo::ui {
+
+namespace {
+
+QColor toQColor(const Rgb& rgb) {
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+Qt::Alignment horizontalAlignment(Alignment alignment) {
+    switch (alignment) {
+        case Alignment::Left:
+            return Qt::AlignLeft;
+        case Alignment::Right:
+            return Qt::AlignRight;
+        case Alignment::Centre:
+            return Qt::AlignHCenter;
+    }
+    return Qt::AlignLeft;
+}
+
+QString unitWords(Unit unit) {
+    switch (unit) {
+        case Unit::None:
+            return {};
+        case Unit::Ohm:
+            return QStringLiteral("ohm");
+        case Unit::Volt:
+            return QStringLiteral("volt efficaci");
+        case Unit::Ampere:
+            return QStringLiteral("ampere efficaci");
+        case Unit::Watt:
+            return QStringLiteral("watt");
+        case Unit::Siemens:
+            return QStringLiteral("siemens");
+        case Unit::Degree:
+            return QStringLiteral("gradi");
+    }
+    return {};
+}
+
+void setColour(QWidget& widget, QPalette::ColorRole role, const Rgb& colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(role, toQColor(colour));
+    widget.setPalette(palette);
+}
+
+void applyFrame(QFrame& frame, Border border) {
+    switch (border) {
+        case Border::None:
+            frame.setFrameStyle(QFrame::NoFrame);
+            break;
+        case Border::FixedSingle:
+            frame.setFrameStyle(QFrame::Box | QFrame::Plain);
+            frame.setLineWidth(1);
+            break;
+        case Border::Sunken:
+            frame.setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            frame.setLineWidth(1);
+            break;
+    }
+}
+
+// A caption, or a result box when it names a quantity: its text selectable, described to
+// assistive technology. A label with a border centres its text vertically, as a box does.
+QWidget* createLabel(const ControlDescription& description, QWidget& parent) {
+    auto* label = new QLabel(&parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(toQString(description.text));
+    applyFrame(*label, description.border);
+    label->setAlignment(horizontalAlignment(description.alignment) |
+                        (description.border == Border::None ? Qt::AlignTop : Qt::AlignVCenter));
+    label->setWordWrap(description.wordWrap);
+    if (description.background != nullptr) {
+        label->setAutoFillBackground(true);
+        setColour(*label, QPalette::Window, *description.background);
+    }
+    if (!description.quantity.empty()) {
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        label->setAccessibleDescription(accessibleText(description));
+    }
+    return label;
+}
+
+QWidget* createInputField(const ControlDescription& description, QWidget& parent) {
+    auto* field = new QLineEdit(toQString(description.text), &parent);
+    field->setFrame(description.border != Border::None);
+    field->setAlignment(horizontalAlignment(description.alignment) | Qt::AlignVCenter);
+    setColour(*field, QPalette::Base,
+              description.background ? *description.background : colours::kWindow);
+    field->setAccessibleName(accessibleText(description));
+    return field;
+}
+
+QWidget* createButton(const ControlDescription& description, QWidget& parent) {
+    auto* button = new WrappingButton(toQString(description.text), &parent);
+    QPalette palette = button->palette();
+    const QColor face =
+        toQColor(description.background ? *description.background : colours::kActiveBorder);
+    palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::Window, face);
+    palette.setColor(QPalette::Midlight, face);
+    palette.setColor(QPalette::Light, Qt::white);
+    palette.setColor(QPalette::Dark, QColor(128, 128, 128));
+    palette.setColor(QPalette::Mid, QColor(160, 160, 160));
+    palette.setColor(QPalette::Shadow, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    button->setPalette(palette);
+    return button;
+}
+
+QWidget* createPicture(const ControlDescription& description, QWidget& parent) {
+    auto* picture = new PictureBox(&parent);
+    applyFrame(*picture, description.border);
+    if (description.background != nullptr) {
+        picture->setAutoFillBackground(true);
+        setColour(*picture, QPalette::Window, *description.background);
+    }
+    picture->setPixmap(schematicPicture(parent.devicePixelRatioF()));
+    picture->setAccessibleName(toQString(description.quantity));
+    return picture;
+}
+
+QWidget* createWidget(const ControlDescription& description, QWidget& parent) {
+    switch (description.kind) {
+        case ControlKind::Label:
+            return createLabel(description, parent);
+        case ControlKind::InputField:
+            return createInputField(description, parent);
+        case ControlKind::Button:
+            return createButton(description, parent);
+        case ControlKind::Picture:
+            return createPicture(description, parent);
+    }
+    return createLabel(description, parent);
+}
+
+// The style that draws a button's bevel filled with its palette, shared by every button.
+QStyle* classicStyle() {
+    static QStyle* const style = [] {
+        QStyle* created = QStyleFactory::create(QStringLiteral("Windows"));
+        if (created != nullptr) {
+            created->setParent(qApp);
+        }
+        return created;
+    }();
+    return style;
+}
+
+}  // namespace
+
+QString accessibleText(const ControlDescription& description) {
+    QString text = toQString(description.quantity);
+    if (!description.block.empty()) {
+        text += QStringLiteral(", ") + toQString(description.block);
+    }
+    if (description.unit != Unit::None) {
+        text += QStringLiteral(", ") + unitWords(description.unit);
+    }
+    return text;
+}
+
+QWidget* createControl(const ControlDescription& description, QWidget& parent) {
+    QWidget* widget = createWidget(description, parent);
+    widget->setObjectName(toQString(description.name));
+    widget->setFont(controlFont(description.font));
+    widget->setGeometry(toPixels(description.twips.left), toPixels(description.twips.top),
+                        toPixels(description.twips.width), toPixels(description.twips.height));
+    if (description.autoSize) {
+        widget->resize(widget->sizeHint());
+    }
+    return widget;
+}
+
+WrappingButton::WrappingButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent) {
+    if (QStyle* style = classicStyle()) {
+        setStyle(style);
+    }
+}
+
+QRect WrappingButton::captionRect() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
+void WrappingButton::paintEvent(QPaintEvent* /*event*/) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    QRect rect = captionRect();
+    if (isDown()) {
+        rect.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                       style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    }
+    painter.drawItemText(rect, kCaptionFlags, palette(), isEnabled(), text(), QPalette::ButtonText);
+}
+
+PictureBox::PictureBox(QWidget* parent) : QLabel(parent) {
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = contentsRect().adjusted(1, 1, -1, -1);
+    option.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
+}  // namespace quadripolo::ui

@@ -1,0 +1,187 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+// The two windows as data: every control one row, every column obeyed on screen.
+namespace quadripolo::ui {
+
+// Positions and sizes are in twips, as the windows are laid out: 1/1440 inch, so 15 twips make
+// one pixel at 96 dots per inch.
+inline constexpr int kTwipsPerPixel = 15;
+
+constexpr int toPixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+// Left, Top, Width, Height in twips, relative to the window's client area.
+struct TwipRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct Rgb {
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+};
+
+namespace colours {
+// The classic light values of the system colours that the windows use.
+inline constexpr Rgb kActiveBorder{212, 208, 200};  // Form1's background
+inline constexpr Rgb kMenu{212, 208, 200};          // first row of Form2's z and y boxes
+inline constexpr Rgb kCaptionText{255, 255, 255};   // second row of Form2's z and y boxes
+inline constexpr Rgb kWindow{255, 255, 255};        // input fields and the schematic
+// The colours the windows name themselves.
+inline constexpr Rgb kSParameterBlock{192, 192, 255};  // S-analysis boxes and their button
+inline constexpr Rgb kZParameterBlock{255, 192, 192};  // z-analysis boxes and their button
+inline constexpr Rgb kEquivalentWindow{255, 128, 0};   // Form2's background and its button
+inline constexpr Rgb kConverter{255, 255, 192};        // Form2's fields, S boxes and buttons
+inline constexpr Rgb kContactLine{192, 255, 255};
+}  // namespace colours
+
+enum class ControlKind {
+    Label,       // a caption, or a result box that a command writes into
+    InputField,  // a single-line text field
+    Button,      // a push button with a wrapping caption and its own background colour
+    Picture,     // a box showing the schematic at its natural size
+};
+
+enum class Alignment { Left, Right, Centre };
+
+enum class Border {
+    None,
+    FixedSingle,  // a plain one-pixel line
+    Sunken,       // the platform's sunken field frame
+};
+
+enum class FontStyle {
+    Bold,     // MS Sans Serif 8.25 pt bold: every control but two
+    Regular,  // the window's default font, regular weight
+    Unit,     // 9 pt bold: the ohm sign beside Ro
+};
+
+// The unit a field or a result box holds, which assistive technology reads with it.
+enum class Unit { None, Ohm, Volt, Ampere, Watt, Siemens, Degree };
+
+// One control of a window, as data.
+struct ControlDescription {
+    ControlKind kind;
+    std::string_view name;  // the object name by which the commands address it
+    std::string_view text;  // caption or initial text, UTF-8
+    TwipRect twips;
+    Alignment alignment = Alignment::Left;
+    Border border = Border::None;
+    const Rgb* background = nullptr;  // none: the window's background shows
+    FontStyle font = FontStyle::Bold;
+    bool wordWrap = false;
+    bool autoSize = false;  // the label's size follows its text, from its top-left corner
+    // What assistive technology says of a field or a result box besides its text: the quantity,
+    // the block it belongs to, the unit.
+    std::string_view quantity = {};
+    std::string_view block = {};
+    Unit unit = Unit::None;
+    std::string_view buddy = {};  // the field or box that a caption names
+};
+
+// One window, as data.
+struct WindowDescription {
+    std::string_view name;
+    std::string_view caption;  // UTF-8
+    int clientWidthTwips;
+    int clientHeightTwips;
+    Rgb background;
+    std::span<const ControlDescription> controls;
+    std::span<const std::string_view> focusOrder;  // the first takes the focus at opening
+};
+
+// True when every position and size of `controls` is a whole number of pixels.
+constexpr bool allWholePixels(std::span<const ControlDescription> controls) {
+    return std::ranges::all_of(controls, [](const ControlDescription& control) {
+        const TwipRect& r = control.twips;
+        return r.left % kTwipsPerPixel == 0 && r.top % kTwipsPerPixel == 0 &&
+               r.width % kTwipsPerPixel == 0 && r.height % kTwipsPerPixel == 0;
+    });
+}
+
+// The main window: the fourteen inputs, the two result blocks, the schematic and three buttons.
+const WindowDescription& form1Description();
+// The equivalent-parameter window: the z and y boxes, the y fields with Ro, the S boxes and two
+// buttons.
+const WindowDescription& form2Description();
+
+// Short constructors that keep the window tables one row per control.
+namespace rows {
+
+// A caption on the window background, wrapping within its box; `buddy` is what it names.
+constexpr ControlDescription caption(std::string_view name, std::string_view text, TwipRect twips,
+                                     Alignment alignment = Alignment::Left,
+                                     std::string_view buddy = {}) {
+    return {.kind = ControlKind::Label,
+            .name = name,
+            .text = text,
+            .twips = twips,
+            .alignment = alignment,
+            .wordWrap = true,
+            .buddy = buddy};
+}
+
+// The ohm sign beside a Ro field.
+constexpr ControlDescription ohmSign(std::string_view name, TwipRect twips) {
+    return {.kind = ControlKind::Label,
+            .name = name,
+            .text = "[\u03A9]",
+            .twips = twips,
+            .font = FontStyle::Unit};
+}
+
+// A single-line input field with its initial text.
+constexpr ControlDescription field(std::string_view name, std::string_view text, TwipRect twips,
+                                   const Rgb& background, std::string_view quantity,
+                                   std::string_view block, Unit unit) {
+    return {.kind = ControlKind::InputField,
+            .name = name,
+            .text = text,
+            .twips = twips,
+            .border = Border::Sunken,
+            .background = &background,
+            .quantity = quantity,
+            .block = block,
+            .unit = unit};
+}
+
+// A result box: fixed single border, right aligned, empty at start.
+constexpr ControlDescription resultBox(std::string_view name, TwipRect twips, const Rgb& background,
+                                       std::string_view quantity, std::string_view block,
+                                       Unit unit) {
+    return {.kind = ControlKind::Label,
+            .name = name,
+            .text = {},
+            .twips = twips,
+            .alignment = Alignment::Right,
+            .border = Border::FixedSingle,
+            .background = &background,
+            .quantity = quantity,
+            .block = block,
+            .unit = unit};
+}
+
+// A push button whose caption wraps and whose background colour shows.
+constexpr ControlDescription button(std::string_view name, std::string_view text, TwipRect twips,
+                                    const Rgb& background) {
+    return {.kind = ControlKind::Button,
+            .name = name,
+            .text = text,
+            .twips = twips,
+            .alignment = Alignment::Centre,
+            .background = &background,
+            .wordWrap = true};
+}
+
+}  // namespace rows
+
+}  // namespace quadripolo::ui
