@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "commands.h"
-#include "support/defaults.h"
+#include "support/fake_window.h"
 #include "support/worked_example.h"
 
 namespace quadripolo {

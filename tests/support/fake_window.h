@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "field_reading.h"
 #include "window.h"
+#include "worked_example.h"
 
 namespace quadripolo::testing {
 
@@ -39,5 +41,22 @@ public:
     }
     void closeEquivalent() { equivalent.reset(); }
 };
+
+// The main window with its initial texts.
+inline FakeWindow mainWindowWithDefaults() {
+    FakeWindow window;
+    for (const auto& [control, text] : kMainWindowDefaults) {
+        window.texts[control] = text;
+    }
+    return window;
+}
+
+// A record holding the default inputs as the main window's reading stores them.
+inline NetworkState defaultInputs() {
+    NetworkState state;
+    FakeWindow window = mainWindowWithDefaults();
+    readFields(state, window, kMainWindowFields);
+    return state;
+}
 
 }  // namespace quadripolo::testing

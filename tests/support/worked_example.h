@@ -105,76 +105,54 @@ struct FieldMessages {
     const char* bad;
 };
 
-#define QUADRIPOLO_BAD_VALUE_TAIL                                                                \
+// The messages in full: the literals below join into each message's whole text.
+#define MISSING "Hai dimenticato di scrivere il valore "
+#define BAD "Errore di inserimento dati per il valore "
+#define TAIL                                                                                     \
     ". Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in " \
     "forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3"
 
 // The main window's fields in reading order.
 inline constexpr FieldMessages kMainWindowMessages[] = {
-    {"Text1", "Hai dimenticato di scrivere il valore del modulo di S11",
-     "Errore di inserimento dati per il valore del modulo di S11" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text2", "Hai dimenticato di scrivere il valore della fase di S11 in gradi",
-     "Errore di inserimento dati per il valore della fase di S11 in "
-     "gradi" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text5", "Hai dimenticato di scrivere il valore del modulo di S12",
-     "Errore di inserimento dati per il valore del modulo di S12" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text6", "Hai dimenticato di scrivere il valore della fase di S12 in gradi",
-     "Errore di inserimento dati per il valore della fase di S12 in "
-     "gradi" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text3", "Hai dimenticato di scrivere il valore del modulo di S21",
-     "Errore di inserimento dati per il valore del modulo di S21" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text4", "Hai dimenticato di scrivere il valore della fase di S21 in gradi",
-     "Errore di inserimento dati per il valore della fase di S21 in "
-     "gradi" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text7", "Hai dimenticato di scrivere il valore del modulo di S22",
-     "Errore di inserimento dati per il valore del modulo di S22" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text8", "Hai dimenticato di scrivere il valore della fase di S22 in gradi",
-     "Errore di inserimento dati per il valore della fase di S22 in "
-     "gradi" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text10", "Hai dimenticato di scrivere il valore della parte reale di Ze",
-     "Errore di inserimento dati per il valore della parte reale di Ze" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text11", "Hai dimenticato di scrivere il valore della parte immaginaria di Ze",
-     "Errore di inserimento dati per il valore della parte immaginaria di "
-     "Ze" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text12", "Hai dimenticato di scrivere il valore della parte reale di ZL",
-     "Errore di inserimento dati per il valore della parte reale di ZL" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text13", "Hai dimenticato di scrivere il valore della parte immaginaria di ZL",
-     "Errore di inserimento dati per il valore della parte immaginaria di "
-     "ZL" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text9", "Hai dimenticato di scrivere il valore di Ro=Zo impedenza di riferimento",
-     "Errore di inserimento dati per il valore di Ro=Zo impedenza di "
-     "riferimento" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text14", "Hai dimenticato di scrivere il valore della tensione a vuoto in Volt efficaci E",
-     "Errore di inserimento dati per il valore della tensione a vuoto in Volt efficaci "
-     "E" QUADRIPOLO_BAD_VALUE_TAIL},
+    {"Text1", MISSING "del modulo di S11", BAD "del modulo di S11" TAIL},
+    {"Text2", MISSING "della fase di S11 in gradi", BAD "della fase di S11 in gradi" TAIL},
+    {"Text5", MISSING "del modulo di S12", BAD "del modulo di S12" TAIL},
+    {"Text6", MISSING "della fase di S12 in gradi", BAD "della fase di S12 in gradi" TAIL},
+    {"Text3", MISSING "del modulo di S21", BAD "del modulo di S21" TAIL},
+    {"Text4", MISSING "della fase di S21 in gradi", BAD "della fase di S21 in gradi" TAIL},
+    {"Text7", MISSING "del modulo di S22", BAD "del modulo di S22" TAIL},
+    {"Text8", MISSING "della fase di S22 in gradi", BAD "della fase di S22 in gradi" TAIL},
+    {"Text10", MISSING "della parte reale di Ze", BAD "della parte reale di Ze" TAIL},
+    {"Text11", MISSING "della parte immaginaria di Ze", BAD "della parte immaginaria di Ze" TAIL},
+    {"Text12", MISSING "della parte reale di ZL", BAD "della parte reale di ZL" TAIL},
+    {"Text13", MISSING "della parte immaginaria di ZL", BAD "della parte immaginaria di ZL" TAIL},
+    {"Text9", MISSING "di Ro=Zo impedenza di riferimento",
+     BAD "di Ro=Zo impedenza di riferimento" TAIL},
+    {"Text14", MISSING "della tensione a vuoto in Volt efficaci E",
+     BAD "della tensione a vuoto in Volt efficaci E" TAIL},
 };
 
 // The equivalent-parameter window's fields in reading order ("della della" as the window says).
 inline constexpr FieldMessages kYWindowMessages[] = {
-    {"Text1", "Hai dimenticato di scrivere il valore della parte reale di y11",
-     "Errore di inserimento dati per il valore della parte reale di y11" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text2", "Hai dimenticato di scrivere il valore della della parte immaginaria di y11",
-     "Errore di inserimento dati per il valore della parte immaginaria di "
-     "y11" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text5", "Hai dimenticato di scrivere il valore della parte reale di y12",
-     "Errore di inserimento dati per il valore della parte reale di y12" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text6", "Hai dimenticato di scrivere il valore della della parte immaginaria di y12",
-     "Errore di inserimento dati per il valore della parte immaginaria di "
-     "y12" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text3", "Hai dimenticato di scrivere il valore della parte reale di y21",
-     "Errore di inserimento dati per il valore della parte reale di y21" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text4", "Hai dimenticato di scrivere il valore della della parte immaginaria di y21",
-     "Errore di inserimento dati per il valore della parte immaginaria di "
-     "y21" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text7", "Hai dimenticato di scrivere il valore della parte reale di y22",
-     "Errore di inserimento dati per il valore della parte reale di y22" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text8", "Hai dimenticato di scrivere il valore della della parte immaginaria di y22",
-     "Errore di inserimento dati per il valore della parte immaginaria di "
-     "y22" QUADRIPOLO_BAD_VALUE_TAIL},
-    {"Text9", "Hai dimenticato di scrivere il valore di Ro=Zo impedenza di riferimento",
-     "Errore di inserimento dati per il valore di Ro=Zo impedenza di "
-     "riferimento" QUADRIPOLO_BAD_VALUE_TAIL},
+    {"Text1", MISSING "della parte reale di y11", BAD "della parte reale di y11" TAIL},
+    {"Text2", MISSING "della della parte immaginaria di y11",
+     BAD "della parte immaginaria di y11" TAIL},
+    {"Text5", MISSING "della parte reale di y12", BAD "della parte reale di y12" TAIL},
+    {"Text6", MISSING "della della parte immaginaria di y12",
+     BAD "della parte immaginaria di y12" TAIL},
+    {"Text3", MISSING "della parte reale di y21", BAD "della parte reale di y21" TAIL},
+    {"Text4", MISSING "della della parte immaginaria di y21",
+     BAD "della parte immaginaria di y21" TAIL},
+    {"Text7", MISSING "della parte reale di y22", BAD "della parte reale di y22" TAIL},
+    {"Text8", MISSING "della della parte immaginaria di y22",
+     BAD "della parte immaginaria di y22" TAIL},
+    {"Text9", MISSING "di Ro=Zo impedenza di riferimento",
+     BAD "di Ro=Zo impedenza di riferimento" TAIL},
 };
+
+#undef MISSING
+#undef BAD
+#undef TAIL
 
 // A complex quantity of the record and its stated value.
 struct StatedValue {
