@@ -46,10 +46,10 @@ grep -q '^Exec=quadripolo' "$desktop" || fail "desktop entry does not start quad
 grep -q '^Icon=io.github.quadripolo.Quadripolo' "$desktop" || fail "desktop entry lacks the icon"
 
 # The licence in the package is the one in LICENSE, word for word: the copyright file's
-# License: MIT paragraph, without its one-space indent and with " ." as empty lines, must
-# equal LICENSE from its permission paragraph on.
+# stand-alone License: MIT paragraph (the second line naming the licence), without its
+# one-space indent and with " ." as empty lines, must equal LICENSE from its permission
+# paragraph on.
 copyright="$root/usr/share/doc/quadripolo/copyright"
-# The text is the stand-alone License: MIT paragraph, the second line naming the licence.
 packaged_licence=$(awk 'body && /^$/ {exit} body; /^License: MIT$/ && seen++ {body=1}' "$copyright" |
                    sed -e 's/^ //' -e 's/^\.$//')
 upstream_licence=$(sed -n '/^Permission is hereby granted/,$p' "$source_dir/LICENSE")
