@@ -1,9 +1,13 @@
+# SPDX-License-Identifier: MIT
 # Debian 12 packages the program and its tests need, installed only where missing.
 # Sourced by the other scripts; runs as root (or through sudo where there is one).
 
 BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
                 fonts-liberation)
-TEST_PACKAGES=(locales xvfb xauth xdotool dpkg-dev file)
+# clang-format checks the layout of the sources; lintian, desktop-file-utils and appstream
+# judge the Debian package (tests/package).
+TEST_PACKAGES=(locales xvfb xauth xdotool dpkg-dev file clang-format lintian desktop-file-utils
+               appstream)
 
 install_missing_packages() {
     local missing=()

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds everything and runs every test through CTest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -6,6 +7,9 @@ source scripts/dependencies.sh
 
 install_missing_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 ensure_italian_locale
+
+# Every tracked C++ source must already be in the project's clang-format layout.
+bash scripts/check_format.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
