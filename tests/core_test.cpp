@@ -133,7 +133,8 @@ TEST(FieldReading, ConvertsTheLongestDecimalPrefixWhateverTheLocale) {
 }
 
 // Halves round away from zero on the shortest decimal (1.0005 and 9.9995 lie below their halves
-// as doubles); subnormals round from their exact value.
+// as doubles); subnormals round from their exact value. showResult writes the text, reads it back
+// and forces the point at the separator's character, whatever the separator's length.
 TEST(Display, FormatsEveryValueAsTheNumberPattern) {
     const std::pair<double, const char*> cases[] = {{0, "00.00E+00"},
                                                     {0.06, "60.00E-03"},
@@ -161,21 +162,12 @@ TEST(Display, FormatsEveryValueAsTheNumberPattern) {
         comma[comma[0] == '-' ? 3 : 2] = ',';
         EXPECT_EQ(formatResult(value, "."), text) << value;
         EXPECT_EQ(formatResult(value, ","), comma) << value;
-    }
-}
-
-// The text is written, read back and mended at the separator's character, whatever its length.
-TEST(Display, ShowResultForcesThePoint) {
-    for (const char* separator : {",", ".", "\u066B"}) {
-        for (const double value : {-146.3, 0.06, 0.0}) {
-            NetworkState state;
-            FakeWindow window;
-            window.separator = separator;
-            showResult(state, window, "Label36", value);
-            EXPECT_EQ(window.text("Label36"), formatResult(value, "."));
-            EXPECT_EQ(std::pair(window.writes, int{state.separatorPosition}),
-                      std::pair(2, value < 0 ? 4 : 3));
-        }
+        NetworkState state;
+        FakeWindow window;
+        window.separator = "\u066B";
+        showResult(state, window, "Label36", value);
+        EXPECT_EQ(std::tuple(window.text("Label36"), window.writes, int{state.separatorPosition}),
+                  std::tuple(text, 2, value < 0 ? 4 : 3));
     }
 }
 
@@ -196,15 +188,6 @@ TEST(SToZY, GivesTheStatedValues) {
     const C det = C(state.z11Re, state.z11Im) * C(state.z22Re, state.z22Im) - z12 * z21;
     EXPECT_EQ(formatResult(state.y12Im, "."), formatResult((-z12 / det).imag(), "."));
     EXPECT_EQ(formatResult(state.y21Re, "."), formatResult((-z21 / det).real(), "."));
-}
-
-TEST(SToZY, AMatchedTwoPortGivesRoAndItsInverse) {
-    NetworkState state = testing::defaultInputs();
-    state.s11Mag = state.s12Mag = state.s21Mag = state.s22Mag = 0.0;
-    convertSToZY(state);
-    EXPECT_EQ((std::vector<double>{state.z11Re, state.z22Re, state.z12Re, state.y11Re, state.y22Re,
-                                   state.y21Re}),
-              (std::vector<double>{50, 50, 0, 0.02, 0.02, 0}));
 }
 
 }  // namespace

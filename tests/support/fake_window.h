@@ -12,7 +12,7 @@
 namespace quadripolo::testing {
 
 // A window without widgets: controls are texts by name, messages are recorded. The
-// equivalent-parameter window it opens is another one, built afresh after closeEquivalent().
+// equivalent-parameter window it opens is another one, built on first use.
 class FakeWindow : public Window {
 public:
     std::map<std::string, std::string, std::less<>> texts;
@@ -39,7 +39,6 @@ public:
         }
         return *equivalent;
     }
-    void closeEquivalent() { equivalent.reset(); }
 };
 
 // The main window with its initial texts.

@@ -69,14 +69,6 @@ inline constexpr ShownText kSOfCopiedY[] = {
     {"Label45", "56.98E-02"}, {"Label46", "-19.20E+00"},
 };
 
-// Form2's S boxes after converting the y of the default inputs at full precision: the main
-// window's S parameters back, S11 at 213.7 degrees.
-inline constexpr ShownText kSOfFullPrecisionY[] = {
-    {"Label35", "60.00E-03"}, {"Label37", "21.37E+01"},  {"Label38", "60.00E-03"},
-    {"Label36", "70.70E+00"}, {"Label43", "60.20E-01"},  {"Label44", "84.00E+00"},
-    {"Label45", "57.00E-02"}, {"Label46", "-19.20E+00"},
-};
-
 // Form2's fields with Re(y11) 0.04 alone and Ro 50, in reading order: y11 normalises to 2.
 inline constexpr ShownText kY11Only[] = {
     {"Text1", "0.04"}, {"Text2", "0"}, {"Text5", "0"}, {"Text6", "0"},  {"Text3", "0"},
