@@ -116,15 +116,20 @@ void solveLoaded(NetworkState& state) {
     state.v2Re = squareRoot(state.ro) * (state.b2Re + state.a2Re);
     state.v2Im = squareRoot(state.ro) * (state.b2Im + state.a2Im);
 
-    // The output seen as V2open behind Zout, closed on ZL.
-    ComplexStep(state, Quantity::ZoutPerZl)
-        .first(state.v2OpenRe - state.v2Re, state.v2OpenIm - state.v2Im)
-        .second(state.v2Re, state.v2Im)
-        .quotientInto(state.zoutPerZlRe, state.zoutPerZlIm);
-    ComplexStep(state, Quantity::Zout)
-        .first(state.zoutPerZlRe, state.zoutPerZlIm)
-        .second(state.zlRe, state.zlIm)
-        .productInto(state.zoutRe, state.zoutIm);
+    // The output seen as V2open behind Zout, closed on ZL: Zout = ZL·(V2open − V2)/V2. A short
+    // circuit makes that 0 × (a quotient of rounding noise); there Zout = (V2open − V2)/(−I2),
+    // equal wherever V2 = −I2·ZL, is formed once the currents are known.
+    const bool shortCircuitLoad = state.zlRe == 0.0 && state.zlIm == 0.0;
+    if (!shortCircuitLoad) {
+        ComplexStep(state, Quantity::ZoutPerZl)
+            .first(state.v2OpenRe - state.v2Re, state.v2OpenIm - state.v2Im)
+            .second(state.v2Re, state.v2Im)
+            .quotientInto(state.zoutPerZlRe, state.zoutPerZlIm);
+        ComplexStep(state, Quantity::Zout)
+            .first(state.zoutPerZlRe, state.zoutPerZlIm)
+            .second(state.zlRe, state.zlIm)
+            .productInto(state.zoutRe, state.zoutIm);
+    }
 
     // The currents multiply by the reciprocal of √Ro, formed first.
     forming(Quantity::I1);
@@ -133,6 +138,13 @@ void solveLoaded(NetworkState& state) {
     forming(Quantity::I2);
     state.i2Re = (state.a2Re - state.b2Re) * (1.0 / squareRoot(state.ro));
     state.i2Im = (state.a2Im - state.b2Im) * (1.0 / squareRoot(state.ro));
+
+    if (shortCircuitLoad) {
+        ComplexStep(state, Quantity::Zout)
+            .first(state.v2OpenRe - state.v2Re, state.v2OpenIm - state.v2Im)
+            .second(-state.i2Re, -state.i2Im)
+            .quotientInto(state.zoutRe, state.zoutIm);
+    }
 }
 
 }  // namespace quadripolo

@@ -69,6 +69,15 @@ void expectShown(const FakeWindow& window, std::span<const ShownText> shown) {
     }
 }
 
+// A short-circuit load still shows the two-port's output impedance, z22 − z12·z21/(Ze + z11).
+TEST(Commands, ShowZoutForAShortCircuitLoad) {
+    NetworkState state;
+    FakeWindow form1 = testing::mainWindowWithDefaults();
+    form1.texts["Text12"] = form1.texts["Text13"] = "0";
+    form1::Command1_Click(state, form1);
+    EXPECT_EQ(form1.text("Label69") + form1.text("Label70"), "62.42E+00-13.20E+01");
+}
+
 // Typed y with Ro; the copy then takes the normalised y, each typed y times Ro.
 TEST(Commands, ConvertTypedY) {
     for (const char* ro : {"50", "0"}) {
