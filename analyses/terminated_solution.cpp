@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "terminated_solution.h"
 
 #include "complex_arithmetic.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "y_to_s.h"
 
 #include "complex_arithmetic.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The numeric path of one click of each command on a fake window: field checks and conversions,
 // the solution, and every display text. Run by hand: ./build/bench/command_bench
 #include <benchmark/benchmark.h>

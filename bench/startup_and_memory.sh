@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Time from process start to the main window's first frame, and peak resident memory after start
 # and after each command: medians over several runs under Xvfb. A figure, never a test.
 #   bash bench/startup_and_memory.sh [build-dir] [runs]

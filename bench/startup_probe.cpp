@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Started by startup_and_memory.sh under Xvfb. Starts the program as it starts for a user and
 // prints "name value" lines: the wall-clock time of the main window's first frame (nanoseconds
 // since the epoch) and the peak resident memory after start and after each command.

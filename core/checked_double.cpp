@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Built with -fno-builtin-pow: the compiler would otherwise turn pow(x, 2) into x·x.
 #include "checked_double.h"
 

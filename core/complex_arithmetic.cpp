@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "complex_arithmetic.h"
 
 namespace quadripolo {

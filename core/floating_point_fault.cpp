@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "floating_point_fault.h"
 
 namespace quadripolo {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // S to z and y against the real resistance Ro. Each sum is formed left to right exactly as
 // written, on real and imaginary parts separately.
 #include "s_to_zy.h"

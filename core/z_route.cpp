@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The analysis with z parameters lives in core, not in analyses: it is a stage of convertSToZY,
 // which runs it between z and y on every call, for either of its two commands.
 #include "complex_arithmetic.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any texts through the five commands: fourteen for the main window's fields, then nine for the
 // equivalent-parameter window's, one a line. Nothing may crash, a fault names its quantity,
 // every message is a field's, and every shown text has the number pattern.

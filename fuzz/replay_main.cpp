@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs a fuzz target over every file of the given folders, so that a saved input that once
 // crashed stays a test.
 #include <cstdint>

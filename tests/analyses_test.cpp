@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The terminated two-port solved from S, and the five commands on fake windows.
 #include <gtest/gtest.h>
 

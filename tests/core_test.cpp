@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The numeric core: complex steps, squares, field reading, the display form, S to z and y.
 #include <gtest/gtest.h>
 

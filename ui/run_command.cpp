@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where a click's floating-point fault becomes a message: the only place that catches one.
 #include "run_command.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The worked example that every layer's tests share: the main window's default inputs, the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The real program on a virtual X display without window manager: its first button pressed with
 # the mouse leaves it running with no message, its third opens the equivalent-parameter window.
 # Usage: end_to_end.sh PROGRAM OUTPUT_DIR (which receives the program's output and a screenshot)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What only the widgets can show: the wiring, the windows' life, the locale's separator against
 // the forced point, the message box, focus, layout and what assistive technology reads.
 #include <QAbstractButton>
