@@ -1,29 +1,23 @@
 // SPDX-License-Identifier: MIT
-// Runs a fuzz target over every file of the given folders, so that a saved input that once
+// Runs the fuzz target over every file of the given folder, so that a saved input that once
 // crashed stays a test.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <vector>
+#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 int main(int argc, char** argv) {
-    std::size_t replayed = 0;
-    for (int i = 1; i < argc; ++i) {
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(argv[i])) {
-            if (!entry.is_regular_file()) {
-                continue;
-            }
-            std::ifstream file(entry.path(), std::ios::binary);
-            const std::vector<char> bytes{std::istreambuf_iterator<char>(file), {}};
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                   bytes.size());
-            ++replayed;
-        }
+    int replayed = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(argc > 1 ? argv[1] : ".")) {
+        std::ifstream file(entry.path(), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+        ++replayed;
     }
-    std::printf("replayed %zu inputs\n", replayed);
+    std::printf("replayed %d inputs\n", replayed);
     return replayed > 0 ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the Debian package, checks its contents and dependencies, installs it into a
-# throw-away root, and has lintian,
+# Builds the Debian package, checks its dependencies, unpacks it into a throw-away root, and has
+# lintian (which also wants the copyright, changelog and manual page),
 # desktop-file-validate and appstreamcli judge what it installs.
 set -euo pipefail
 build_dir=$1
@@ -16,17 +16,6 @@ fail() {
     exit 1
 }
 
-contents=$(dpkg-deb -c "$package")
-for path in ./usr/bin/quadripolo \
-            ./usr/share/applications/io.github.quadripolo.Quadripolo.desktop \
-            ./usr/share/icons/hicolor/scalable/apps/io.github.quadripolo.Quadripolo.svg \
-            ./usr/share/metainfo/io.github.quadripolo.Quadripolo.metainfo.xml \
-            ./usr/share/man/man1/quadripolo.1.gz \
-            ./usr/share/doc/quadripolo/copyright \
-            ./usr/share/doc/quadripolo/changelog.gz; do
-    grep -q " $path\$" <<<"$contents" || fail "missing $path"
-done
-
 depends=$(dpkg-deb -f "$package" Depends)
 echo "Depends: $depends"
 for dependency in libqt6widgets6 libqt6svg6 qt6-qpa-plugins fonts-liberation; do
@@ -39,7 +28,6 @@ repeated=$(tr ',' '\n' <<<"$depends" | awk '{print $1}' | sort | uniq -d)
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$package" "$root"
-test -x "$root/usr/bin/quadripolo" || fail "usr/bin/quadripolo is not executable"
 desktop="$root/usr/share/applications/io.github.quadripolo.Quadripolo.desktop"
 
 # The judges: each one's report is printed, and any error, warning or hint fails the test.
