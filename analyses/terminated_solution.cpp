@@ -7,6 +7,27 @@ namespace quadripolo {
 
 namespace {
 
+// The two parts of a complex field of the record.
+struct Parts {
+    CheckedDouble& re;
+    CheckedDouble& im;
+};
+
+// b = Sx1·a1 + Sx2·a2, each product kept in its field.
+void reflectedWave(NetworkState& state, Quantity wave, Parts sx1, Parts sx1A1, Parts sx2,
+                   Parts sx2A2, Parts b) {
+    ComplexStep(state, wave)
+        .first(sx1.re, sx1.im)
+        .second(state.a1Re, state.a1Im)
+        .productInto(sx1A1.re, sx1A1.im);
+    ComplexStep(state, wave)
+        .first(sx2.re, sx2.im)
+        .second(state.a2Re, state.a2Im)
+        .productInto(sx2A2.re, sx2A2.im);
+    b.re = sx1A1.re + sx2A2.re;
+    b.im = sx1A1.im + sx2A2.im;
+}
+
 // The chain common to both passes, once a2OverA1 is set: Γin, Zi, V1 and the four waves.
 void solveFromA2OverA1(NetworkState& state) {
     ComplexStep(state, Quantity::S12A2OverA1)
@@ -40,27 +61,12 @@ void solveFromA2OverA1(NetworkState& state) {
         .second(state.a2OverA1Re, state.a2OverA1Im)
         .productInto(state.a2Re, state.a2Im);
 
-    ComplexStep(state, Quantity::B1)  // b1 = S11·a1 + S12·a2
-        .first(state.s11Re, state.s11Im)
-        .second(state.a1Re, state.a1Im)
-        .productInto(state.s11A1Re, state.s11A1Im);
-    ComplexStep(state, Quantity::B1)
-        .first(state.s12Re, state.s12Im)
-        .second(state.a2Re, state.a2Im)
-        .productInto(state.s12A2Re, state.s12A2Im);
-    state.b1Re = state.s11A1Re + state.s12A2Re;
-    state.b1Im = state.s11A1Im + state.s12A2Im;
-
-    ComplexStep(state, Quantity::B2)  // b2 = S21·a1 + S22·a2
-        .first(state.s21Re, state.s21Im)
-        .second(state.a1Re, state.a1Im)
-        .productInto(state.s21A1Re, state.s21A1Im);
-    ComplexStep(state, Quantity::B2)
-        .first(state.s22Re, state.s22Im)
-        .second(state.a2Re, state.a2Im)
-        .productInto(state.s22A2Re, state.s22A2Im);
-    state.b2Re = state.s21A1Re + state.s22A2Re;
-    state.b2Im = state.s21A1Im + state.s22A2Im;
+    reflectedWave(state, Quantity::B1, {state.s11Re, state.s11Im}, {state.s11A1Re, state.s11A1Im},
+                  {state.s12Re, state.s12Im}, {state.s12A2Re, state.s12A2Im},
+                  {state.b1Re, state.b1Im});
+    reflectedWave(state, Quantity::B2, {state.s21Re, state.s21Im}, {state.s21A1Re, state.s21A1Im},
+                  {state.s22Re, state.s22Im}, {state.s22A2Re, state.s22A2Im},
+                  {state.b2Re, state.b2Im});
 }
 
 // a2 / a1 = S21·ΓL / (1 − S22·ΓL), from the two products as they stand.

@@ -9,6 +9,21 @@ namespace quadripolo {
 
 namespace {
 
+// A diagonal z parameter: zxx = Ro × (numerator / Dz), with numerator = S12·S21 + (p + jq)(r + js)
+// kept in its field. The factors, 1 ± S11 and 1 ∓ S22, are formed before the step is named:
+// adding 1 to a finite value cannot fault.
+void diagonalZ(NetworkState& state, Quantity numerator, Quantity z, CheckedDouble p,
+               CheckedDouble q, CheckedDouble r, CheckedDouble s, CheckedDouble& numeratorRe,
+               CheckedDouble& numeratorIm, CheckedDouble& zRe, CheckedDouble& zIm) {
+    ComplexStep(state, numerator).first(p, q).second(r, s).product();
+    numeratorRe = state.s12s21Re + state.workResultRe;
+    numeratorIm = state.s12s21Im + state.workResultIm;
+    ComplexStep(state, z)
+        .first(numeratorRe, numeratorIm)
+        .second(state.convDenRe, state.convDenIm)
+        .quotientTimesInto(state.ro, zRe, zIm);
+}
+
 void convertSToZ(NetworkState& state) {
     ComplexStep(state, Quantity::ZDenLeft)  // (1 − S11)(1 − S22)
         .first(1.0 - state.s11Re, -state.s11Im)
@@ -22,18 +37,10 @@ void convertSToZ(NetworkState& state) {
     state.convDenRe = state.zDenLeftRe - state.s12s21Re;
     state.convDenIm = state.zDenLeftIm - state.s12s21Im;
 
-    ComplexStep(state, Quantity::Z11Num)  // S12·S21 + (1 + S11)(1 − S22)
-        .first(state.s11Re + 1.0, state.s11Im)
-        .second(1.0 - state.s22Re, -state.s22Im)
-        .product();
-    state.z11NumRe = state.s12s21Re + state.workResultRe;
-    state.z11NumIm = state.s12s21Im + state.workResultIm;
-
-    // z = Ro × (numerator / Dz).
-    ComplexStep(state, Quantity::Z11)
-        .first(state.z11NumRe, state.z11NumIm)
-        .second(state.convDenRe, state.convDenIm)
-        .quotientTimesInto(state.ro, state.z11Re, state.z11Im);
+    diagonalZ(state, Quantity::Z11Num, Quantity::Z11, state.s11Re + 1.0, state.s11Im,
+              1.0 - state.s22Re, -state.s22Im, state.z11NumRe, state.z11NumIm, state.z11Re,
+              state.z11Im);
+    // The off-diagonal ones: z12 = Ro × (2·S12 / Dz), z21 likewise.
     ComplexStep(state, Quantity::Z12)
         .first(state.s12Re + state.s12Re, state.s12Im + state.s12Im)
         .second(state.convDenRe, state.convDenIm)
@@ -43,16 +50,9 @@ void convertSToZ(NetworkState& state) {
         .second(state.convDenRe, state.convDenIm)
         .quotientTimesInto(state.ro, state.z21Re, state.z21Im);
 
-    ComplexStep(state, Quantity::Z22Num)  // S12·S21 + (1 − S11)(1 + S22)
-        .first(1.0 - state.s11Re, -state.s11Im)
-        .second(state.s22Re + 1.0, state.s22Im)
-        .product();
-    state.z22NumRe = state.s12s21Re + state.workResultRe;
-    state.z22NumIm = state.s12s21Im + state.workResultIm;
-    ComplexStep(state, Quantity::Z22)
-        .first(state.z22NumRe, state.z22NumIm)
-        .second(state.convDenRe, state.convDenIm)
-        .quotientTimesInto(state.ro, state.z22Re, state.z22Im);
+    diagonalZ(state, Quantity::Z22Num, Quantity::Z22, 1.0 - state.s11Re, -state.s11Im,
+              state.s22Re + 1.0, state.s22Im, state.z22NumRe, state.z22NumIm, state.z22Re,
+              state.z22Im);
 }
 
 // y straight from S, not by inverting z; both agree wherever both exist.

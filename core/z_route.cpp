@@ -6,6 +6,23 @@
 
 namespace quadripolo {
 
+namespace {
+
+// The impedance seen at one port with `load` on the other: z − z12·z21 / (load + zOther), so
+// Zi = z11 − Q with Q = z12·z21 / (ZL + z22), and Zout = z22 − U with U = z12·z21 / (Ze + z11).
+void portImpedance(NetworkState& state, Quantity quantity, CheckedDouble zRe, CheckedDouble zIm,
+                   CheckedDouble loadRe, CheckedDouble loadIm, CheckedDouble zOtherRe,
+                   CheckedDouble zOtherIm, CheckedDouble& re, CheckedDouble& im) {
+    ComplexStep(state, quantity)
+        .first(state.z12z21Re, state.z12z21Im)
+        .second(loadRe + zOtherRe, loadIm + zOtherIm)
+        .quotient();
+    re = zRe - state.workResultRe;
+    im = zIm - state.workResultIm;
+}
+
+}  // namespace
+
 // The quotients Q, R and U have no fields of their own; a fault in one is named by the quantity
 // it leads to.
 void solveByZ(NetworkState& state) {
@@ -14,12 +31,8 @@ void solveByZ(NetworkState& state) {
         .second(state.z21Re, state.z21Im)
         .productInto(state.z12z21Re, state.z12z21Im);
 
-    ComplexStep(state, Quantity::ZiByZ)  // Zi = z11 − Q, Q = z12·z21 / (ZL + z22)
-        .first(state.z12z21Re, state.z12z21Im)
-        .second(state.zlRe + state.z22Re, state.zlIm + state.z22Im)
-        .quotient();
-    state.ziByZRe = state.z11Re - state.workResultRe;
-    state.ziByZIm = state.z11Im - state.workResultIm;
+    portImpedance(state, Quantity::ZiByZ, state.z11Re, state.z11Im, state.zlRe, state.zlIm,
+                  state.z22Re, state.z22Im, state.ziByZRe, state.ziByZIm);
 
     ComplexStep(state, Quantity::V1ByZ)  // V1 = E·Zi / (Ze + Zi)
         .first(state.eRms * state.ziByZRe, state.eRms * state.ziByZIm)
@@ -57,12 +70,8 @@ void solveByZ(NetworkState& state) {
     forming(Quantity::PinByZ);  // with the input resistance of this same solution
     state.pinByZ = (square(state.i1ByZIm) + square(state.i1ByZRe)) * state.ziByZRe;
 
-    ComplexStep(state, Quantity::ZoutByZ)  // Zout = z22 − U, U = z12·z21 / (Ze + z11)
-        .first(state.z12z21Re, state.z12z21Im)
-        .second(state.zeRe + state.z11Re, state.zeIm + state.z11Im)
-        .quotient();
-    state.zoutByZRe = state.z22Re - state.workResultRe;
-    state.zoutByZIm = state.z22Im - state.workResultIm;
+    portImpedance(state, Quantity::ZoutByZ, state.z22Re, state.z22Im, state.zeRe, state.zeIm,
+                  state.z11Re, state.z11Im, state.zoutByZRe, state.zoutByZIm);
 }
 
 }  // namespace quadripolo
