@@ -124,8 +124,8 @@ void solveLoaded(NetworkState& state) {
     state.v2Im = squareRoot(state.ro) * (state.b2Im + state.a2Im);
 
     // The output seen as V2open behind Zout, closed on ZL: Zout = ZL·(V2open − V2)/V2. A short
-    // circuit makes that 0 × (a quotient of rounding noise); there Zout = (V2open − V2)/(−I2),
-    // equal wherever V2 = −I2·ZL, is formed once the currents are known.
+    // circuit makes that 0 × (a quotient of rounding noise, V2 being 0); there Zout is the open
+    // voltage over the short-circuit current, V2open/(−I2), formed once the currents are known.
     const bool shortCircuitLoad = state.zlRe == 0.0 && state.zlIm == 0.0;
     if (!shortCircuitLoad) {
         ComplexStep(state, Quantity::ZoutPerZl)
@@ -148,7 +148,7 @@ void solveLoaded(NetworkState& state) {
 
     if (shortCircuitLoad) {
         ComplexStep(state, Quantity::Zout)
-            .first(state.v2OpenRe - state.v2Re, state.v2OpenIm - state.v2Im)
+            .first(state.v2OpenRe, state.v2OpenIm)
             .second(-state.i2Re, -state.i2Im)
             .quotientInto(state.zoutRe, state.zoutIm);
     }

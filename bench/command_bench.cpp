@@ -13,7 +13,7 @@ namespace {
 template <void (*command)(NetworkState&, Window&)>
 void mainWindowClick(benchmark::State& bench) {
     NetworkState state;
-    testing::FakeWindow window = testing::mainWindowWithDefaults();
+    testing::FakeWindow window = testing::windowWith();
     window.separator = ",";
     for (auto _ : bench) {
         command(state, window);
@@ -24,12 +24,10 @@ void mainWindowClick(benchmark::State& bench) {
 template <void (*command)(NetworkState&, Window&)>
 void equivalentWindowClick(benchmark::State& bench) {
     NetworkState state;
-    testing::FakeWindow form1 = testing::mainWindowWithDefaults();
+    testing::FakeWindow form1 = testing::windowWith();
     form1::Command3_Click(state, form1);
     testing::FakeWindow& form2 = *form1.equivalent;
-    for (const auto& [control, text] : testing::kCopiedY) {
-        form2.texts[control] = text;
-    }
+    form2::Command2_Click(state, form2);
     const NetworkState found = state;
     for (auto _ : bench) {
         command(state, form2);

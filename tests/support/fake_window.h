@@ -42,10 +42,10 @@ public:
     }
 };
 
-// The main window with its initial texts.
-inline FakeWindow mainWindowWithDefaults() {
+// A window holding these texts: the main window's initial ones unless told otherwise.
+inline FakeWindow windowWith(std::span<const ShownText> texts = kMainWindowDefaults) {
     FakeWindow window;
-    for (const auto& [control, text] : kMainWindowDefaults) {
+    for (const auto& [control, text] : texts) {
         window.texts[control] = text;
     }
     return window;
@@ -54,7 +54,7 @@ inline FakeWindow mainWindowWithDefaults() {
 // A record holding the default inputs as the main window's reading stores them.
 inline NetworkState defaultInputs() {
     NetworkState state;
-    FakeWindow window = mainWindowWithDefaults();
+    FakeWindow window = windowWith();
     readFields(state, window, kMainWindowFields);
     return state;
 }
