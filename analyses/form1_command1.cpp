@@ -3,7 +3,7 @@
 
 #include "commands.h"
 #include "field_reading.h"
-#include "result_boxes.h"
+#include "result_display.h"
 #include "terminated_solution.h"
 
 namespace quadripolo::form1 {

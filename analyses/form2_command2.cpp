@@ -2,7 +2,7 @@
 #include <array>
 
 #include "commands.h"
-#include "result_boxes.h"
+#include "result_display.h"
 
 namespace quadripolo::form2 {
 

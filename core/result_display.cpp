@@ -100,4 +100,16 @@ void showResult(NetworkState& state, Window& window, std::string_view control, d
     window.setText(control, state.resultText);
 }
 
+void showResults(NetworkState& state, Window& window, std::span<const ResultBox> boxes) {
+    for (const ResultBox& box : boxes) {
+        showResult(state, window, box.control, state.*box.field);
+    }
+}
+
+void formatResults(const NetworkState& state, Window& window, std::span<const ResultBox> boxes) {
+    for (const ResultBox& box : boxes) {
+        window.setText(box.control, formatResult(state.*box.field, window.decimalSeparator()));
+    }
+}
+
 }  // namespace quadripolo

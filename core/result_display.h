@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,5 +26,17 @@ std::string formatResult(double value, std::string_view decimalSeparator);
 // into resultText and writes it again with "." at separatorPosition (4 for a negative value,
 // else 3): the text reads the same in every locale and can be typed back into a field.
 void showResult(NetworkState& state, Window& window, std::string_view control, double value);
+
+// A control that shows one field of the record.
+struct ResultBox {
+    std::string_view control;
+    CheckedDouble NetworkState::*field;
+};
+
+// Writes each field with showResult, in order: the point forced, whatever the locale.
+void showResults(NetworkState& state, Window& window, std::span<const ResultBox> boxes);
+
+// Writes each field's formatResult, in order: the locale's decimal separator.
+void formatResults(const NetworkState& state, Window& window, std::span<const ResultBox> boxes);
 
 }  // namespace quadripolo
