@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include <array>
-
 #include "commands.h"
 #include "field_reading.h"
 #include "result_display.h"
@@ -11,7 +9,7 @@ namespace quadripolo::form1 {
 namespace {
 
 // The upper block, in the order the boxes are written.
-constexpr std::array<ResultBox, 22> kSAnalysisBoxes{{
+constexpr ResultBox kSAnalysisBoxes[] = {
     {"Label6", &NetworkState::a1Re},    {"Label13", &NetworkState::a1Im},
     {"Label16", &NetworkState::a2Re},   {"Label18", &NetworkState::a2Im},
     {"Label20", &NetworkState::b1Re},   {"Label22", &NetworkState::b1Im},
@@ -23,7 +21,7 @@ constexpr std::array<ResultBox, 22> kSAnalysisBoxes{{
     {"Label69", &NetworkState::zoutRe}, {"Label70", &NetworkState::zoutIm},
     {"Label73", &NetworkState::i1Re},   {"Label74", &NetworkState::i1Im},
     {"Label75", &NetworkState::i2Re},   {"Label76", &NetworkState::i2Im},
-}};
+};
 
 }  // namespace
 

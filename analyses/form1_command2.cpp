@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include <array>
-
 #include "commands.h"
 #include "field_reading.h"
 #include "result_display.h"
@@ -11,24 +9,16 @@ namespace quadripolo::form1 {
 namespace {
 
 // PL and Pin of the S analysis re-rendered as they stand, then the lower block.
-constexpr std::array<ResultBox, 16> kZAnalysisBoxes{{
-    {"Label32", &NetworkState::pl},
-    {"Label34", &NetworkState::pin},
-    {"Label41", &NetworkState::ziByZRe},
-    {"Label43", &NetworkState::ziByZIm},
-    {"Label53", &NetworkState::v1ByZRe},
-    {"Label55", &NetworkState::v1ByZIm},
-    {"Label57", &NetworkState::v2ByZRe},
-    {"Label59", &NetworkState::v2ByZIm},
-    {"Label61", &NetworkState::plByZ},
-    {"Label63", &NetworkState::pinByZ},
-    {"Label65", &NetworkState::zoutByZRe},
-    {"Label66", &NetworkState::zoutByZIm},
-    {"Label81", &NetworkState::i1ByZRe},
-    {"Label82", &NetworkState::i1ByZIm},
-    {"Label83", &NetworkState::i2ByZRe},
-    {"Label84", &NetworkState::i2ByZIm},
-}};
+constexpr ResultBox kZAnalysisBoxes[] = {
+    {"Label32", &NetworkState::pl},        {"Label34", &NetworkState::pin},
+    {"Label41", &NetworkState::ziByZRe},   {"Label43", &NetworkState::ziByZIm},
+    {"Label53", &NetworkState::v1ByZRe},   {"Label55", &NetworkState::v1ByZIm},
+    {"Label57", &NetworkState::v2ByZRe},   {"Label59", &NetworkState::v2ByZIm},
+    {"Label61", &NetworkState::plByZ},     {"Label63", &NetworkState::pinByZ},
+    {"Label65", &NetworkState::zoutByZRe}, {"Label66", &NetworkState::zoutByZIm},
+    {"Label81", &NetworkState::i1ByZRe},   {"Label82", &NetworkState::i1ByZIm},
+    {"Label83", &NetworkState::i2ByZRe},   {"Label84", &NetworkState::i2ByZIm},
+};
 
 }  // namespace
 

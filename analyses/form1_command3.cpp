@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include <array>
-
 #include "commands.h"
 #include "field_reading.h"
 #include "result_display.h"
@@ -11,24 +9,16 @@ namespace quadripolo::form1 {
 namespace {
 
 // The equivalent-parameter window's z and y boxes; their names do not follow the grid order.
-constexpr std::array<ResultBox, 16> kEquivalentParameterBoxes{{
-    {"Label1", &NetworkState::z11Re},
-    {"Label2", &NetworkState::z11Im},
-    {"Label3", &NetworkState::z12Re},
-    {"Label4", &NetworkState::z12Im},
-    {"Label9", &NetworkState::z21Re},
-    {"Label10", &NetworkState::z21Im},
-    {"Label11", &NetworkState::z22Re},
-    {"Label12", &NetworkState::z22Im},
-    {"Label34", &NetworkState::y11Re},
-    {"Label32", &NetworkState::y11Im},
-    {"Label31", &NetworkState::y12Re},
-    {"Label33", &NetworkState::y12Im},
-    {"Label26", &NetworkState::y21Re},
-    {"Label25", &NetworkState::y21Im},
-    {"Label24", &NetworkState::y22Re},
-    {"Label23", &NetworkState::y22Im},
-}};
+constexpr ResultBox kEquivalentParameterBoxes[] = {
+    {"Label1", &NetworkState::z11Re},  {"Label2", &NetworkState::z11Im},
+    {"Label3", &NetworkState::z12Re},  {"Label4", &NetworkState::z12Im},
+    {"Label9", &NetworkState::z21Re},  {"Label10", &NetworkState::z21Im},
+    {"Label11", &NetworkState::z22Re}, {"Label12", &NetworkState::z22Im},
+    {"Label34", &NetworkState::y11Re}, {"Label32", &NetworkState::y11Im},
+    {"Label31", &NetworkState::y12Re}, {"Label33", &NetworkState::y12Im},
+    {"Label26", &NetworkState::y21Re}, {"Label25", &NetworkState::y21Im},
+    {"Label24", &NetworkState::y22Re}, {"Label23", &NetworkState::y22Im},
+};
 
 }  // namespace
 

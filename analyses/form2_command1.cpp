@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include <array>
-
 #include "commands.h"
 #include "field_reading.h"
 #include "result_display.h"
@@ -10,16 +8,12 @@ namespace quadripolo::form2 {
 
 namespace {
 
-constexpr std::array<ResultBox, 8> kSBoxes{{
-    {"Label35", &NetworkState::s11Mag},
-    {"Label37", &NetworkState::s11Phase},
-    {"Label38", &NetworkState::s12Mag},
-    {"Label36", &NetworkState::s12Phase},
-    {"Label43", &NetworkState::s21Mag},
-    {"Label44", &NetworkState::s21Phase},
-    {"Label45", &NetworkState::s22Mag},
-    {"Label46", &NetworkState::s22Phase},
-}};
+constexpr ResultBox kSBoxes[] = {
+    {"Label35", &NetworkState::s11Mag}, {"Label37", &NetworkState::s11Phase},
+    {"Label38", &NetworkState::s12Mag}, {"Label36", &NetworkState::s12Phase},
+    {"Label43", &NetworkState::s21Mag}, {"Label44", &NetworkState::s21Phase},
+    {"Label45", &NetworkState::s22Mag}, {"Label46", &NetworkState::s22Phase},
+};
 
 }  // namespace
 

@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include <array>
-
 #include "commands.h"
 #include "result_display.h"
 
@@ -9,16 +7,12 @@ namespace quadripolo::form2 {
 namespace {
 
 // The y fields in the order they are written, each with the value it receives.
-constexpr std::array<ResultBox, 8> kYFieldsToFill{{
-    {"Text1", &NetworkState::y11Re},
-    {"Text2", &NetworkState::y11Im},
-    {"Text5", &NetworkState::y12Re},
-    {"Text6", &NetworkState::y12Im},
-    {"Text3", &NetworkState::y21Re},
-    {"Text4", &NetworkState::y21Im},
-    {"Text7", &NetworkState::y22Re},
-    {"Text8", &NetworkState::y22Im},
-}};
+constexpr ResultBox kYFieldsToFill[] = {
+    {"Text1", &NetworkState::y11Re}, {"Text2", &NetworkState::y11Im},
+    {"Text5", &NetworkState::y12Re}, {"Text6", &NetworkState::y12Im},
+    {"Text3", &NetworkState::y21Re}, {"Text4", &NetworkState::y21Im},
+    {"Text7", &NetworkState::y22Re}, {"Text8", &NetworkState::y22Im},
+};
 
 }  // namespace
 

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -40,7 +39,7 @@ constexpr bool namesEveryComputedReading(std::span<const InputField> fields) {
 
 // The main window's fields in reading order: the S moduli and phases in the order S11, S12,
 // S21, S22, then Ze, ZL, Ro and E.
-inline constexpr std::array<InputField, 14> kMainWindowFields{{
+inline constexpr InputField kMainWindowFields[] = {
     {"Text1", "del modulo di S11", &NetworkState::s11Mag},
     {"Text2", "della fase di S11 in gradi", &NetworkState::s11Phase, Reading::DegreesToRadians,
      Quantity::S11Phase},
@@ -59,12 +58,12 @@ inline constexpr std::array<InputField, 14> kMainWindowFields{{
     {"Text13", "della parte immaginaria di ZL", &NetworkState::zlIm},
     {"Text9", "di Ro=Zo impedenza di riferimento", &NetworkState::ro},
     {"Text14", "della tensione a vuoto in Volt efficaci E", &NetworkState::eRms},
-}};
+};
 static_assert(namesEveryComputedReading(kMainWindowFields));
 
 // The equivalent-parameter window's fields in reading order: y11, y12, y21, y22 (real part
 // first), then Ro. The missing-value messages of the imaginary parts are the window's own.
-inline constexpr std::array<InputField, 9> kYWindowFields{{
+inline constexpr InputField kYWindowFields[] = {
     {"Text1", "della parte reale di y11", &NetworkState::y11Re, Reading::TimesRo, Quantity::Y11Re},
     {"Text2", "della della parte immaginaria di y11", &NetworkState::y11Im, Reading::TimesRo,
      Quantity::Y11Im, "della parte immaginaria di y11"},
@@ -78,7 +77,7 @@ inline constexpr std::array<InputField, 9> kYWindowFields{{
     {"Text8", "della della parte immaginaria di y22", &NetworkState::y22Im, Reading::TimesRo,
      Quantity::Y22Im, "della parte immaginaria di y22"},
     {"Text9", "di Ro=Zo impedenza di riferimento", &NetworkState::ro},
-}};
+};
 static_assert(namesEveryComputedReading(kYWindowFields));
 
 }  // namespace quadripolo

