@@ -28,7 +28,8 @@ void forceDecimalPoint(std::string& text, int position) {
             while (end < text.size() && !startsCharacter(text[end])) {
                 ++end;
             }
-            text.replace(i, end - i, ".");
+            text[i] = '.';
+            text.erase(i + 1, end - i - 1);
             return;
         }
     }
@@ -51,45 +52,39 @@ std::string formatResult(double value, std::string_view decimalSeparator) {
         return std::string(decimal, written.ptr);  // never a result: every step is checked
     }
 
-    // "d.ddd…e±x": the first five significant digits, then the decimal exponent.
+    // "d.ddd…e±x": the significant digits, at least five, then the decimal exponent.
     std::string digits;
     const char* c = decimal;
     for (; *c != 'e'; ++c) {
-        if (*c != '.' && digits.size() < 5) {
+        if (*c != '.') {
             digits.push_back(*c);
         }
     }
-    digits.resize(5, '0');
+    digits.append(5, '0');
     int exponent = 0;
     std::from_chars(c + 1 + (c[1] == '+' ? 1 : 0), written.ptr, exponent);
     exponent -= 1;  // two integer digits, not one
 
     // Half away from zero: a fifth digit of 5 or more rounds the four up.
-    const bool roundUp = digits[4] >= '5';
-    digits.pop_back();
-    if (roundUp) {
-        int i = 3;
-        while (i >= 0 && digits[i] == '9') {
-            digits[i--] = '0';
-        }
-        if (i >= 0) {
-            ++digits[i];
-        } else {
-            digits[0] = '1';  // 99.995 becomes 100.00, that is 10.00 with the exponent one up
-            exponent += 1;
-        }
+    int leading = 0;
+    std::from_chars(digits.data(), digits.data() + 4, leading);
+    if (digits[4] >= '5') {
+        ++leading;
     }
+    if (leading == 10000) {  // 99.995 becomes 100.0, that is 10.00 with the exponent one up
+        leading = 1000;
+        exponent += 1;
+    }
+    const std::string four = std::to_string(leading);
 
     std::string text(value < 0.0 ? "-" : "");
-    text.append(digits, 0, 2).append(decimalSeparator).append(digits, 2, 2);
+    text.append(four, 0, 2).append(decimalSeparator).append(four, 2, 2);
     text.append(exponent < 0 ? "E-" : "E+");
-    char exponentDigits[4];
     const int absoluteExponent = std::abs(exponent);
-    const auto end = std::to_chars(exponentDigits, std::end(exponentDigits), absoluteExponent).ptr;
     if (absoluteExponent < 10) {
         text.push_back('0');
     }
-    return text.append(exponentDigits, end);
+    return text.append(std::to_string(absoluteExponent));
 }
 
 void showResult(NetworkState& state, Window& window, std::string_view control, double value) {
