@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <limits>
 #include <system_error>
 
 namespace quadripolo {
@@ -14,29 +15,22 @@ bool isDigit(char c) noexcept {
     return c >= '0' && c <= '9';
 }
 
-// The decimal order of a number's prefix, to tell a value too large for a double from one too
-// small: that of its first significant digit plus its exponent.
-struct DecimalOrder {
-    bool allZero = true;
+// The decimal order of an unsigned number's prefix, to tell a value too large for a double from one
+// too small: that of its first significant digit plus its exponent.
+std::int64_t decimalOrder(std::string_view text) noexcept {
     std::int64_t order = 0;
-};
-
-DecimalOrder scanDecimalOrder(std::string_view text) noexcept {
-    DecimalOrder result;
     std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        ++i;
-    }
+    bool significant = false;
     bool seenPoint = false;
     std::int64_t fractionDigits = 0;
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (isDigit(c)) {
-            if (c != '0' && result.allZero) {
-                result.allZero = false;
-                result.order = seenPoint ? -(fractionDigits + 1) : 0;
-            } else if (!result.allZero && !seenPoint) {
-                ++result.order;
+            if (c != '0' && !significant) {
+                significant = true;
+                order = seenPoint ? -(fractionDigits + 1) : 0;
+            } else if (significant && !seenPoint) {
+                ++order;
             }
             fractionDigits += seenPoint ? 1 : 0;
         } else if (c == '.' && !seenPoint) {
@@ -46,7 +40,7 @@ DecimalOrder scanDecimalOrder(std::string_view text) noexcept {
         }
     }
     if (i + 1 >= text.size() || (text[i] != 'e' && text[i] != 'E')) {
-        return result;
+        return order;
     }
     std::size_t j = i + 1;
     bool negativeExponent = false;
@@ -55,13 +49,12 @@ DecimalOrder scanDecimalOrder(std::string_view text) noexcept {
         ++j;
     }
     // Saturated: only the exponent's size matters.
-    constexpr std::int64_t kSaturation = std::int64_t{1} << 40;
+    constexpr std::int64_t kSaturation = std::numeric_limits<std::int32_t>::max();
     std::int64_t exponent = 0;
     for (; j < text.size() && isDigit(text[j]); ++j) {
         exponent = std::min(exponent * 10 + (text[j] - '0'), kSaturation);
     }
-    result.order += negativeExponent ? -exponent : exponent;
-    return result;
+    return order + (negativeExponent ? -exponent : exponent);
 }
 
 }  // namespace
@@ -94,12 +87,10 @@ std::optional<double> convertNumericText(std::string_view text) noexcept {
     if (error == std::errc::invalid_argument) {
         return 0.0;  // a point without a digit
     }
-    if (error == std::errc::result_out_of_range) {
-        const DecimalOrder decimal = scanDecimalOrder(text);
-        if (!decimal.allZero && decimal.order >= 0) {
-            return std::nullopt;
-        }
-        magnitude = 0.0;  // below the smallest subnormal: the nearest double is zero
+    // Out of range, from_chars leaves the magnitude 0: the nearest double of a value below the
+    // smallest subnormal. A value beyond the largest double is refused.
+    if (error == std::errc::result_out_of_range && decimalOrder(text.substr(begin)) >= 0) {
+        return std::nullopt;
     }
     return negative ? -magnitude : magnitude;
 }

@@ -110,6 +110,9 @@ TEST(FieldReading, ConvertsTheLongestDecimalPrefixWhateverTheLocale) {
                   std::pair(std::int16_t{0}, std::optional(value)))
             << text;
     }
+    // Digits after the first significant one in the fraction leave the order as it is.
+    const std::string tiny = "-1." + std::string(400, '5') + "e-330";
+    EXPECT_EQ(convertNumericText(tiny), std::optional(-0.0));
     for (const char* refused : {" 50", "0,5", "5O", "1\t", "1e400", "-1e309", "1000e306"}) {
         NetworkState state;
         FakeWindow window;
