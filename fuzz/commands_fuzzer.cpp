@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -52,13 +53,10 @@ void run(NetworkState& state, testing::FakeWindow& window, std::span<const Input
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::string> texts(1);
-    for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] == '\n') {
-            texts.emplace_back();
-        } else {
-            texts.back().push_back(static_cast<char>(data[i]));
-        }
+    std::istringstream lines(std::string(reinterpret_cast<const char*>(data), size));
+    std::vector<std::string> texts;
+    for (std::string line; std::getline(lines, line);) {
+        texts.push_back(line);
     }
     texts.resize(std::size(kMainWindowFields) + std::size(kYWindowFields));
     NetworkState state;
