@@ -15,46 +15,27 @@ bool isDigit(char c) noexcept {
     return c >= '0' && c <= '9';
 }
 
-// The decimal order of an unsigned number's prefix, to tell a value too large for a double from one
-// too small: that of its first significant digit plus its exponent.
-std::int64_t decimalOrder(std::string_view text) noexcept {
-    std::int64_t order = 0;
-    std::size_t i = 0;
-    bool significant = false;
-    bool seenPoint = false;
-    std::int64_t fractionDigits = 0;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (isDigit(c)) {
-            if (c != '0' && !significant) {
-                significant = true;
-                order = seenPoint ? -(fractionDigits + 1) : 0;
-            } else if (significant && !seenPoint) {
-                ++order;
-            }
-            fractionDigits += seenPoint ? 1 : 0;
-        } else if (c == '.' && !seenPoint) {
-            seenPoint = true;
-        } else {
-            break;
-        }
+// Whether an unsigned decimal that from_chars read as out of range lies beyond the largest
+// double rather than below the smallest: whether its first significant digit, moved by the
+// exponent, stands before the point. Such a number is far from 1 either way.
+bool liesBeyondTheDoubles(std::string_view number) noexcept {
+    const std::size_t exponentMark = std::min(number.find_first_of("eE"), number.size());
+    const std::string_view mantissa = number.substr(0, exponentMark);
+    const auto point = static_cast<std::int64_t>(std::min(mantissa.find('.'), mantissa.size()));
+    const auto firstSignificant = static_cast<std::int64_t>(mantissa.find_first_not_of("0."));
+
+    std::string_view exponentDigits = number.substr(exponentMark);
+    exponentDigits.remove_prefix(exponentDigits.empty() ? 0 : 1);
+    if (exponentDigits.starts_with('+')) {
+        exponentDigits.remove_prefix(1);
     }
-    if (i + 1 >= text.size() || (text[i] != 'e' && text[i] != 'E')) {
-        return order;
-    }
-    std::size_t j = i + 1;
-    bool negativeExponent = false;
-    if (text[j] == '+' || text[j] == '-') {
-        negativeExponent = text[j] == '-';
-        ++j;
-    }
-    // Saturated: only the exponent's size matters.
-    constexpr std::int64_t kSaturation = std::numeric_limits<std::int32_t>::max();
     std::int64_t exponent = 0;
-    for (; j < text.size() && isDigit(text[j]); ++j) {
-        exponent = std::min(exponent * 10 + (text[j] - '0'), kSaturation);
+    if (std::from_chars(exponentDigits.begin(), exponentDigits.end(), exponent).ec ==
+        std::errc::result_out_of_range) {
+        exponent = exponentDigits.starts_with('-') ? std::numeric_limits<std::int64_t>::min()
+                                                   : std::numeric_limits<std::int64_t>::max();
     }
-    return order + (negativeExponent ? -exponent : exponent);
+    return exponent > firstSignificant - point;
 }
 
 }  // namespace
@@ -81,15 +62,15 @@ std::optional<double> convertNumericText(std::string_view text) noexcept {
         return 0.0;
     }
     double magnitude = 0.0;
-    const auto error = std::from_chars(text.data() + begin, text.data() + text.size(), magnitude,
-                                       std::chars_format::general)
-                           .ec;
+    const auto [end, error] = std::from_chars(text.data() + begin, text.data() + text.size(),
+                                              magnitude, std::chars_format::general);
     if (error == std::errc::invalid_argument) {
         return 0.0;  // a point without a digit
     }
     // Out of range, from_chars leaves the magnitude 0: the nearest double of a value below the
     // smallest subnormal. A value beyond the largest double is refused.
-    if (error == std::errc::result_out_of_range && decimalOrder(text.substr(begin)) >= 0) {
+    if (error == std::errc::result_out_of_range &&
+        liesBeyondTheDoubles(text.substr(begin, end - (text.data() + begin)))) {
         return std::nullopt;
     }
     return negative ? -magnitude : magnitude;

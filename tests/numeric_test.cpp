@@ -96,9 +96,11 @@ TEST(FieldReading, ConvertsTheLongestDecimalPrefixWhateverTheLocale) {
                   std::pair(std::int16_t{0}, std::optional(value)))
             << text;
     }
-    // Digits after the first significant one in the fraction leave the order as it is.
-    const std::string tiny = "-1." + std::string(400, '5') + "e-330";
-    EXPECT_EQ(convertNumericText(tiny), std::optional(-0.0));
+    // Beyond the doubles or below them as the first significant digit and the exponent say.
+    const std::string digits(400, '0');
+    EXPECT_EQ(convertNumericText("-1." + digits + "1e-330"), std::optional(0.0));
+    EXPECT_EQ(convertNumericText("0." + digits + "1e50"), std::optional(0.0));
+    EXPECT_EQ(convertNumericText("1" + digits + "e-50"), std::nullopt);
     for (const char* refused : {" 50", "0,5", "5O", "1\t", "1e400", "-1e309", "1000e306"}) {
         NetworkState state;
         FakeWindow window;
