@@ -71,11 +71,10 @@ std::string formatResult(double value, std::string_view decimalSeparator) {
     if (digits[4] >= '5') {
         ++leading;
     }
-    if (leading == 10000) {  // 99.995 becomes 100.0, that is 10.00 with the exponent one up
-        leading = 1000;
+    const std::string four = std::to_string(leading);
+    if (four.size() > 4) {  // 99.995 becomes 100.0: its first four digits, 10.00, one order up
         exponent += 1;
     }
-    const std::string four = std::to_string(leading);
 
     std::string text(value < 0.0 ? "-" : "");
     text.append(four, 0, 2).append(decimalSeparator).append(four, 2, 2);

@@ -220,13 +220,17 @@ TEST(Commands, ShowTheStatedValues) {
     expectShown(form2, testing::kSOfCopiedY);
 }
 
-// A short-circuit load still shows the two-port's output impedance, z22 − z12·z21/(Ze + z11).
+// A short-circuit load still shows the two-port's output impedance, z22 − z12·z21/(Ze + z11);
+// any other load, even a real one, keeps the formula through V2.
 TEST(Commands, ShowZoutForAShortCircuitLoad) {
     NetworkState state;
     FakeWindow form1 = testing::windowWith();
     form1.texts["Text12"] = form1.texts["Text13"] = "0";
     form1::Command1_Click(state, form1);
     EXPECT_EQ(form1.text("Label69") + form1.text("Label70"), "62.42E+00-13.20E+01");
+    form1.texts["Text12"] = "100";  // a real load keeps Zout = ZL·(V2open − V2)/V2
+    form1::Command1_Click(state, form1);
+    EXPECT_EQ(double(state.zoutRe), double(state.zoutPerZlRe) * 100.0);
 }
 
 // Typed y with Ro; the copy then takes the normalised y, each typed y times Ro.
