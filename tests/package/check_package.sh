@@ -9,7 +9,6 @@ cd "$build_dir"
 rm -f quadripolo_*.deb
 cpack -G DEB >/dev/null
 package=$(ls quadripolo_*.deb)
-echo "built $package"
 
 fail() {
     echo "FAIL: $*"
