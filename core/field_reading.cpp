@@ -67,7 +67,7 @@ bool readFields(NetworkState& state, Window& window, std::span<const InputField>
         for (const InputField& field : fields) {
             if ((field.reading == Reading::TimesRo) == admittances) {
                 // The check has refused every text that does not convert.
-                store(state, field, convertNumericText(window.text(field.control)).value_or(0.0));
+                store(state, field, convertNumericText(window.text(field.control)).value());
             }
         }
     }

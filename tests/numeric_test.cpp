@@ -101,7 +101,9 @@ TEST(FieldReading, ConvertsTheLongestDecimalPrefixWhateverTheLocale) {
     EXPECT_EQ(convertNumericText("-1." + digits + "1e-330"), std::optional(0.0));
     EXPECT_EQ(convertNumericText("0." + digits + "1e50"), std::optional(0.0));
     EXPECT_EQ(convertNumericText("1" + digits + "e-50"), std::nullopt);
-    for (const char* refused : {" 50", "0,5", "5O", "1\t", "1e400", "-1e309", "1000e306"}) {
+    EXPECT_EQ(convertNumericText("1e-" + std::string(30, '9')), std::optional(0.0));
+    EXPECT_EQ(convertNumericText("1e+" + std::string(30, '9')), std::nullopt);
+    for (const char* refused : {" 50", "0,5", "5O", "1\t", "1e400", "-0.01e+311", "1000e306"}) {
         NetworkState state;
         FakeWindow window;
         state.badValueMessage = "bad";
@@ -147,7 +149,9 @@ TEST(Display, FormatsEveryValueAsTheNumberPattern) {
 }
 
 NetworkState solvedDefaults() {
-    NetworkState state = testing::defaultInputs();
+    NetworkState state;
+    FakeWindow window = testing::windowWith();
+    readFields(state, window, kMainWindowFields);
     convertSToZY(state);
     solveOpenOutput(state);
     solveLoaded(state);

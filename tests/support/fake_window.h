@@ -51,12 +51,4 @@ inline FakeWindow windowWith(std::span<const ShownText> texts = kMainWindowDefau
     return window;
 }
 
-// A record holding the default inputs as the main window's reading stores them.
-inline NetworkState defaultInputs() {
-    NetworkState state;
-    FakeWindow window = windowWith();
-    readFields(state, window, kMainWindowFields);
-    return state;
-}
-
 }  // namespace quadripolo::testing
