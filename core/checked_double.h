@@ -25,10 +25,12 @@ private:
     double value_ = 0.0;
 };
 
-// Tests the result of one step; with finite operands only an overflow gives an infinity.
+// Tests the result of one step. With finite operands only an overflow gives an infinity, and
+// only 0/0 or the square root of a negative number a NaN; both are refused before they are
+// formed, so a result that is not finite has overflowed.
 inline CheckedDouble checkedResult(double result) {
     if (!std::isfinite(result)) [[unlikely]] {
-        raiseFault(std::isnan(result) ? FaultKind::InvalidOperation : FaultKind::Overflow);
+        raiseFault(FaultKind::Overflow);
     }
     return CheckedDouble(result);
 }

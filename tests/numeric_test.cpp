@@ -55,6 +55,7 @@ TEST(ComplexRoutines, SquareByThePowerFunction) {
     EXPECT_EQ(double(square(1.1019384605399423)), 0x1.36da4abd3a102p+0);
     EXPECT_NE(1.1019384605399423 * 1.1019384605399423, 0x1.36da4abd3a102p+0);
     EXPECT_EQ(std::bit_cast<std::uint64_t>(kPi15), 0x400921FB54442D11U);
+    EXPECT_EQ(double(squareRoot(0.0)), 0.0);
 }
 
 // Each field, in reading order, empty and then with a bad character, after the fields before it
