@@ -24,14 +24,15 @@ bool liesBeyondTheDoubles(std::string_view number) noexcept {
     const auto point = static_cast<std::int64_t>(std::min(mantissa.find('.'), mantissa.size()));
     const auto firstSignificant = static_cast<std::int64_t>(mantissa.find_first_not_of("0."));
 
-    std::string_view exponentDigits = number.substr(exponentMark);
-    exponentDigits.remove_prefix(exponentDigits.empty() ? 0 : 1);
+    std::string_view exponentDigits =
+        exponentMark < number.size() ? number.substr(exponentMark + 1) : std::string_view();
     if (exponentDigits.starts_with('+')) {
         exponentDigits.remove_prefix(1);
     }
     std::int64_t exponent = 0;
-    if (std::from_chars(exponentDigits.begin(), exponentDigits.end(), exponent).ec ==
-        std::errc::result_out_of_range) {
+    if (std::from_chars(exponentDigits.data(), exponentDigits.data() + exponentDigits.size(),
+                        exponent)
+            .ec == std::errc::result_out_of_range) {
         exponent = exponentDigits.starts_with('-') ? std::numeric_limits<std::int64_t>::min()
                                                    : std::numeric_limits<std::int64_t>::max();
     }

@@ -137,8 +137,10 @@ inline constexpr StatedValue kSToZYValues[] = {
 };
 // clang-format on
 
-// The terminated two-port of the default inputs, stated to six digits: solved from S (both
-// passes run), and from z; the real quantities PL and Pin repeat the field as imaginary part.
+// The terminated two-port of the default inputs, stated to six digits and solved from S (both
+// passes run); the z route shows the same digits in the second boxes. The real quantities PL
+// and Pin repeat the field as imaginary part.
+// clang-format off
 inline constexpr StatedValue kSolutionValues[] = {
     {"gammaL", &N::gammaLRe, &N::gammaLIm, 0.76, 0.32},
     {"a2OverA1", &N::a2OverA1Re, &N::a2OverA1Im, -3.19991, 8.77017},
@@ -152,16 +154,12 @@ inline constexpr StatedValue kSolutionValues[] = {
     {"pl", &N::pl, &N::pl, 0.955965, 0.955965, {"Label32", nullptr, "Label61"}},
     {"pin", &N::pin, &N::pin, 0.0145965, 0.0145965, {"Label34", nullptr, "Label63"}},
     {"v2", &N::v2Re, &N::v2Im, 12.1615, 18.1681, {"Label49", "Label50", "Label57", "Label59"}},
-    {"zout",
-     &N::zoutRe,
-     &N::zoutIm,
-     62.4181,
-     -131.970,
-     {"Label69", "Label70", "Label65", "Label66"}},
+    {"zout", &N::zoutRe, &N::zoutIm, 62.4181, -131.970, {"Label69", "Label70", "Label65", "Label66"}},
     {"i1", &N::i1Re, &N::i1Im, 0.0266877, -0.0222910, {"Label73", "Label74", "Label81", "Label82"}},
     {"i2", &N::i2Re, &N::i2Im, -0.0969955, 0.0123097, {"Label75", "Label76", "Label83", "Label84"}},
     {"v2Open", &N::v2OpenRe, &N::v2OpenIm, 16.5913, 4.59927},
 };
+// clang-format on
 
 // The text each box shows for the stated values, with a point: of all the boxes, or of those of
 // the first command alone.
