@@ -29,6 +29,11 @@ done
 style=$PWD/.clang-format
 formatter=()
 if [ -n "$root" ]; then
+    chroot "$root" sh -c 'command -v clang-format' >/dev/null || {
+        echo "format: no clang-format in $root; install it there with"
+        echo "    bash scripts/debian13.sh --keep $root apt-get install -y -qq clang-format"
+        exit 2
+    }
     cp .clang-format "$root/tmp/quadripolo.clang-format"
     style=/tmp/quadripolo.clang-format
     formatter=(chroot "$root" clang-format)

@@ -15,6 +15,8 @@ bash scripts/format.sh --check
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 ctest --test-dir build --output-on-failure
+# What lintian, desktop-file-validate and appstreamcli said of the package (the debian_package test).
+sed -n '/^--- lintian/,/^package contents/p' build/Testing/Temporary/LastTest.log
 
 # The same tests, windows included, under AddressSanitizer and UndefinedBehaviorSanitizer.
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUADRIPOLO_SANITIZE=ON \
