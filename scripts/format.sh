@@ -29,7 +29,7 @@ done
 style=$PWD/.clang-format
 formatter=()
 if [ -n "$root" ]; then
-    chroot "$root" sh -c 'command -v clang-format' >/dev/null || {
+    chroot "$root" sh -c 'command -v clang-format' >/dev/null 2>&1 || {
         echo "format: no clang-format in $root; install it there with"
         echo "    bash scripts/debian13.sh --keep $root apt-get install -y -qq clang-format"
         exit 2
