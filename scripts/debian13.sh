@@ -42,7 +42,9 @@ mirror=$(registry)
 
 if [ -n "$keep" ]; then
     mkdir -p "$keep"
-    root=$(cd "$keep" && pwd)
+    root=$(cd "$keep" && pwd -P)
+    # Everything below is done to this folder as the root of another system.
+    [ "$root" != / ] || { echo "debian13: --keep / would be this machine itself"; exit 2; }
 else
     root=$(mktemp -d /var/tmp/debian13.XXXXXX)
 fi
@@ -58,9 +60,14 @@ leave() {
             kill -9 "${process#/proc/}" 2>/dev/null || true
         fi
     done
-    local index
+    # A process just killed may hold a mount for a moment: each unmount is tried a few times.
+    local index attempt
     for ((index = ${#mounted[@]} - 1; index >= 0; index--)); do
-        umount "${mounted[index]}" || echo "debian13: could not unmount ${mounted[index]}"
+        for attempt in 1 2 3 4 5; do
+            umount "${mounted[index]}" 2>/dev/null && break
+            [ "$attempt" -lt 5 ] || echo "debian13: could not unmount ${mounted[index]}"
+            sleep 1
+        done
     done
     if awk -v root="$root" '$2 == root || index($2, root "/") == 1 { found = 1 } END { exit !found }' \
         /proc/mounts; then
@@ -69,7 +76,10 @@ leave() {
         exit 1
     fi
     if [ -z "$keep" ]; then
+        local started=$SECONDS
         rm -rf --one-file-system "$root"
+        rm -f "$root.debootstrap.log"
+        echo "debian13: system removed in $((SECONDS - started)) s"
     fi
     exit "$status"
 }
