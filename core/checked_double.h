@@ -37,28 +37,32 @@ inline CheckedDouble checkedResult(double result) {
 
 // At least one side is checked; a plain number on the other side is taken as a double.
 template <class A, class B>
-concept CheckedOperands = (std::same_as<A, CheckedDouble> || std::is_arithmetic_v<A>)&&(
-    std::same_as<B, CheckedDouble> || std::is_arithmetic_v<B>)&&(std::same_as<A, CheckedDouble> ||
-                                                                 std::same_as<B, CheckedDouble>);
+concept CheckedOperands = (std::same_as<A, CheckedDouble> || std::is_arithmetic_v<A>) &&
+                          (std::same_as<B, CheckedDouble> || std::is_arithmetic_v<B>) &&
+                          (std::same_as<A, CheckedDouble> || std::same_as<B, CheckedDouble>);
 
 template <class A, class B>
-requires CheckedOperands<A, B> CheckedDouble operator+(A a, B b) {
+    requires CheckedOperands<A, B>
+CheckedDouble operator+(A a, B b) {
     return checkedResult(static_cast<double>(a) + static_cast<double>(b));
 }
 
 template <class A, class B>
-requires CheckedOperands<A, B> CheckedDouble operator-(A a, B b) {
+    requires CheckedOperands<A, B>
+CheckedDouble operator-(A a, B b) {
     return checkedResult(static_cast<double>(a) - static_cast<double>(b));
 }
 
 template <class A, class B>
-requires CheckedOperands<A, B> CheckedDouble operator*(A a, B b) {
+    requires CheckedOperands<A, B>
+CheckedDouble operator*(A a, B b) {
     return checkedResult(static_cast<double>(a) * static_cast<double>(b));
 }
 
 // A zero divisor (of either sign) is a division by zero whatever the dividend, 0 included.
 template <class A, class B>
-requires CheckedOperands<A, B> CheckedDouble operator/(A a, B b) {
+    requires CheckedOperands<A, B>
+CheckedDouble operator/(A a, B b) {
     const double divisor = static_cast<double>(b);
     if (divisor == 0.0) [[unlikely]] {
         raiseFault(FaultKind::DivisionByZero);

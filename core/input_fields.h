@@ -24,7 +24,7 @@ enum class Reading {
 struct InputField {
     std::string_view control;
     std::string_view subject;
-    CheckedDouble NetworkState::*target;
+    CheckedDouble NetworkState::* target;
     Reading reading = Reading::AsTyped;
     std::optional<Quantity> quantity = std::nullopt;  // what a reading that computes forms
     std::string_view badSubject = subject;

@@ -30,7 +30,7 @@ void showResult(NetworkState& state, Window& window, std::string_view control, d
 // A control that shows one field of the record.
 struct ResultBox {
     std::string_view control;
-    CheckedDouble NetworkState::*field;
+    CheckedDouble NetworkState::* field;
 };
 
 // Writes each field with showResult, in order: the point forced, whatever the locale.

@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: MIT
-# Debian 12 packages the program and its tests need, installed only where missing.
+# Packages the program and its tests need on Debian 12 and 13, installed only where missing.
 # Sourced by the other scripts; runs as root (or through sudo where there is one).
 
 BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev

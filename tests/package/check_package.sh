@@ -30,17 +30,18 @@ dpkg-deb -x "$package" "$root"
 desktop="$root/usr/share/applications/io.github.quadripolo.Quadripolo.desktop"
 
 # The judges: each one's report is printed, and any error, warning or hint fails the test.
-echo "--- lintian $package"
+echo "--- lintian $(lintian --version | awk '{print $NF}') on $package"
 lintian_status=0
 lintian_report=$(lintian --fail-on error,warning "$package" 2>&1) || lintian_status=$?
-grep -v 'running with root privileges' <<<"$lintian_report" || true
+grep -v 'running with root privileges' <<<"$lintian_report" || echo "no remark"
 [ "$lintian_status" -eq 0 ] || fail "lintian reports problems"
 
-echo "--- desktop-file-validate"
+echo "--- desktop-file-validate $(dpkg-query -W -f='${Version}' desktop-file-utils)"
 desktop_report=$(desktop-file-validate "$desktop" 2>&1) || true
 [ -z "$desktop_report" ] || fail "desktop-file-validate reports problems: $desktop_report"
+echo "no remark"
 
-echo "--- appstreamcli validate --no-net"
+echo "--- appstreamcli validate --strict --no-net ($(appstreamcli --version))"
 metainfo="$root/usr/share/metainfo/io.github.quadripolo.Quadripolo.metainfo.xml"
 appstreamcli validate --strict --no-net "$metainfo" || fail "appstreamcli validate fails"
 # The tree check also ties the metainfo's launchable to the installed desktop entry.

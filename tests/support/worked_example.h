@@ -110,8 +110,8 @@ inline const FieldMessages kYWindowMessages[] = {
 // (the z route in the main window, the copy into the y fields in the equivalent one).
 struct StatedValue {
     const char* name;
-    CheckedDouble NetworkState::*re;
-    CheckedDouble NetworkState::*im;
+    CheckedDouble NetworkState::* re;
+    CheckedDouble NetworkState::* im;
     double expectedRe;
     double expectedIm;
     std::array<const char*, 4> boxes{};
