@@ -19,8 +19,12 @@ if [ "${QUADRIPOLO_INSIDE_XVFB:-}" != 1 ]; then
     exit $?
 fi
 
+# A Wine server left from a run without display would keep the program off this one.
+wineserver -k 2>/dev/null
+wineserver -w 2>/dev/null
 log="$output_dir/program.log"
-LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8 wine "$program" >"$log" 2>&1 &
+# Wine hands a program no variable named QT_*: WINEQT_NAME arrives as QT_NAME.
+LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8 WINEQT_SCALE_FACTOR=$scale wine "$program" >"$log" 2>&1 &
 pid=$!
 trap 'kill "$pid" 2>/dev/null; wineserver -k 2>/dev/null; wait "$pid" 2>/dev/null' EXIT
 failures=0
@@ -41,19 +45,25 @@ press() {
         click 1
 }
 origin() { xdotool getwindowgeometry --shell "$1" | sed -n 's/^[XY]=//p' | tr '\n' ' '; }
-# The text of a result box: WINDOW_X WINDOW_Y LEFT TOP WIDTH (twips), read off the screenshot.
+# The text of a result box: WINDOW_X WINDOW_Y LEFT TOP WIDTH (twips) and how far to enlarge it
+# (percent), read off the screenshot; the box's picture is kept in OUTPUT_DIR.
 read_box() {
     local x=$(($1 + $(pixels "$3"))) y=$(($2 + $(pixels "$4")))
+    local box="$output_dir/box_$3_$4.png"
     convert "$shot" -crop "$(pixels "$5")x$(pixels 375)+$x+$y" +repage -colorspace Gray \
-        -resize $((400 / scale))% -level 20%,80% "$output_dir/box.png"
-    tesseract "$output_dir/box.png" - --psm 7 -c tessedit_char_whitelist='0123456789.,E+-' \
-        2>/dev/null | head -n 1
+        -resize "$6%" -level 20%,80% "$box"
+    tesseract "$box" - --psm 7 -c tessedit_char_whitelist='0123456789.,E+-' 2>/dev/null |
+        head -n 1
 }
 # Boxes as "LEFT TOP TEXT", all of one WIDTH, compared with what the screenshot shows.
 check_boxes() {
-    local window_x=$1 window_y=$2 width=$3 left top text seen
+    local window_x=$1 window_y=$2 width=$3 left top text seen enlargement
     while read -r left top text; do
-        seen=$(read_box "$window_x" "$window_y" "$left" "$top" "$width")
+        # OCR now and then misreads one glyph: another enlargement of the same picture may confirm.
+        for enlargement in 400 300 250 200; do
+            seen=$(read_box "$window_x" "$window_y" "$left" "$top" "$width" "$enlargement")
+            [ "$seen" != "$text" ] || break
+        done
         [ "$seen" = "$text" ] || fail "box at $left,$top twips shows '$seen', not '$text'"
     done
 }
