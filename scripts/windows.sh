@@ -53,17 +53,18 @@ WINEQT_QPA_PLATFORM=offscreen WINEQT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/lib
     -o "$build/windows_test.txt,txt" || qt_test_failed=1
 cat "$build/windows_test.txt"
 [ -z "${qt_test_failed:-}" ]
-echo "== Version record and icon of the executable"
-python3 tests/windows/check_version_record.py "$program" ui/resources/icons/quadripolo.svg
-echo "== The real program under Wine"
-bash tests/windows/real_program.sh "$program" "$build/real_program"
-
-# The zip: the stripped executable and the licence.
+# What the zip holds: the stripped executable and the licence; the checks below run on it.
 package=quadripolo-1.0.0-windows-x86_64
 rm -rf "${build:?}/$package" "$build/$package.zip"
 mkdir "$build/$package"
 x86_64-w64-mingw32-strip -o "$build/$package/quadripolo.exe" "$program"
 cp LICENSE "$build/$package/"
+echo "== Version record and icon of the executable"
+python3 tests/windows/check_version_record.py "$build/$package/quadripolo.exe" \
+    ui/resources/icons/quadripolo.svg
+echo "== The real program under Wine"
+bash tests/windows/real_program.sh "$build/$package/quadripolo.exe" "$build/real_program"
+
 (cd "$build" && zip -X -r "$package.zip" "$package")
 unzip -l "$build/$package.zip"
 echo "Windows build done in $SECONDS s: $build/$package.zip"
