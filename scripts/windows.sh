@@ -12,7 +12,7 @@ source scripts/dependencies.sh
 # The cross compiler and its GoogleTest source, the host Qt tools (moc, rcc, uic) of the same
 # version, Wine, icoutils and librsvg for the resources, and what the real run on a virtual
 # display needs (tesseract reads the result boxes off its screenshots).
-WINDOWS_PACKAGES=(cmake ninja-build python3-minimal qt6-base-dev g++-mingw-w64-x86-64-posix
+WINDOWS_PACKAGES=(cmake ninja-build python3-minimal locales qt6-base-dev g++-mingw-w64-x86-64-posix
                   mingw-w64-tools googletest wine wine64 icoutils librsvg2-bin fonts-liberation
                   xvfb xauth xdotool imagemagick tesseract-ocr zip)
 install_missing_packages "${WINDOWS_PACKAGES[@]}"
