@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Makes the Windows build on Debian 12, as root: installs what is missing, gets the static Qt for
+# Windows (scripts/windows_qt.sh, cached outside the clone), builds the program and its tests with
+# MinGW-w64, runs the tests under Wine, checks the executable's version record and icon, runs the
+# real program under Wine on a virtual display, and packs quadripolo-1.0.0-windows-x86_64.zip
+# (the one .exe, no DLL beside it, and the licence) in build-windows/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/dependencies.sh
+
+# The cross compiler and its GoogleTest source, the host Qt tools (moc, rcc, uic) of the same
+# version, Wine, icoutils and librsvg for the resources, and what the real run on a virtual
+# display needs (tesseract reads the result boxes off its screenshots).
+WINDOWS_PACKAGES=(cmake ninja-build python3-minimal locales qt6-base-dev g++-mingw-w64-x86-64-posix
+                  mingw-w64-tools googletest wine wine64 icoutils librsvg2-bin fonts-liberation
+                  xvfb xauth xdotool imagemagick tesseract-ocr zip)
+install_missing_packages "${WINDOWS_PACKAGES[@]}"
+ensure_italian_locale
+
+qt=$(bash scripts/windows_qt.sh | tail -n 1)
+
+build=build-windows
+# Qt's toolchain file finds the Windows Qt and the host tools; it loads the project's own.
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
+    -DQUADRIPOLO_BUILD_BENCH=OFF
+cmake --build "$build" --parallel "${QUADRIPOLO_JOBS:-2}"
+program=$build/ui/quadripolo.exe
+
+# Linked statically: the executable asks Windows' own libraries for nothing beyond the system.
+imports=$(x86_64-w64-mingw32-objdump -p "$program" | sed -n 's/^\tDLL Name: //p' | sort -u)
+echo "Imported libraries:" $imports
+if grep -qiE '^(lib|qt)' <<<"$imports"; then
+    echo "FAIL: the executable needs a library that Windows does not have" >&2
+    exit 1
+fi
+
+# A Wine of the build's own, quiet, ended on every way out.
+export WINEPREFIX=$PWD/$build/wine WINEDEBUG=-all
+trap 'wineserver -k 2>/dev/null || true' EXIT
+wineboot -i >/dev/null 2>&1
+
+echo "== GoogleTest under Wine"
+wine "$build/tests/numeric_tests.exe"
+wine "$build/fuzz/commands_replay.exe" fuzz/corpus/commands
+echo "== Qt Test under Wine"
+# Wine hands a program no variable named QT_*: WINEQT_NAME arrives as QT_NAME. The offscreen
+# platform on Windows reads its fonts from one folder; its log goes to a file.
+WINEQT_QPA_PLATFORM=offscreen WINEQT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/liberation \
+    QTEST_FUNCTION_TIMEOUT=20000 wine "$build/tests/ui/windows_test.exe" \
+    -o "$build/windows_test.txt,txt" || qt_test_failed=1
+cat "$build/windows_test.txt"
+[ -z "${qt_test_failed:-}" ]
+# What the zip holds: the stripped executable and the licence; the checks below run on it.
+package=quadripolo-1.0.0-windows-x86_64
+rm -rf "${build:?}/$package" "$build/$package.zip"
+mkdir "$build/$package"
+x86_64-w64-mingw32-strip -o "$build/$package/quadripolo.exe" "$program"
+cp LICENSE "$build/$package/"
+echo "== Version record and icon of the executable"
+python3 tests/windows/check_version_record.py "$build/$package/quadripolo.exe" \
+    ui/resources/icons/quadripolo.svg
+echo "== The real program under Wine"
+bash tests/windows/real_program.sh "$build/$package/quadripolo.exe" "$build/real_program"
+
+(cd "$build" && zip -X -r "$package.zip" "$package")
+unzip -l "$build/$package.zip"
+echo "Windows build done in $SECONDS s: $build/$package.zip"
