@@ -3,7 +3,7 @@
 // the solution, and every display text. Run by hand: ./build/bench/command_bench
 #include <benchmark/benchmark.h>
 
-#include "commands.h"
+#include "analyses/commands.h"
 #include "support/fake_window.h"
 #include "support/worked_example.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "commands.h"
+#include "analyses/commands.h"
 #include "support/fake_window.h"
 
 namespace {

@@ -7,13 +7,13 @@
 #include <clocale>
 #include <complex>
 
-#include "commands.h"
-#include "complex_arithmetic.h"
-#include "numeric_text.h"
-#include "result_display.h"
-#include "s_to_zy.h"
+#include "analyses/commands.h"
+#include "analyses/terminated_solution.h"
+#include "core/complex_arithmetic.h"
+#include "core/numeric_text.h"
+#include "core/result_display.h"
+#include "core/s_to_zy.h"
 #include "support/fake_window.h"
-#include "terminated_solution.h"
 
 namespace quadripolo {
 namespace {

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "command_table.h"
-#include "network_state.h"
-#include "window.h"
+#include "core/network_state.h"
+#include "core/window.h"
 #include "window_description.h"
 
 namespace quadripolo::ui {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "field_reading.h"
-#include "window.h"
+#include "core/field_reading.h"
+#include "core/window.h"
 #include "worked_example.h"
 
 namespace quadripolo::testing {

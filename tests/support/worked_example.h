@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "network_state.h"
-#include "result_display.h"
+#include "core/network_state.h"
+#include "core/result_display.h"
 
 namespace quadripolo::testing {
 

@@ -17,11 +17,11 @@
 #include <memory>
 #include <utility>
 
-#include "application.h"
-#include "controls.h"
-#include "form_window.h"
-#include "run_command.h"
 #include "support/worked_example.h"
+#include "ui/application.h"
+#include "ui/controls.h"
+#include "ui/form_window.h"
+#include "ui/run_command.h"
 
 namespace quadripolo::ui {
 
