@@ -53,6 +53,30 @@ QString unitWords(Unit unit) {
     return {};
 }
 
+// The unit after a result's full value in its tooltip.
+QString unitSymbol(Unit unit) {
+    switch (unit) {
+        case Unit::None:
+            return {};
+        case Unit::Ohm:
+            return QStringLiteral(" \u03A9");
+        case Unit::Volt:
+            return QStringLiteral(" V");
+        case Unit::Ampere:
+            return QStringLiteral(" A");
+        case Unit::Watt:
+            return QStringLiteral(" W");
+        case Unit::Siemens:
+            return QStringLiteral(" S");
+        case Unit::Degree:
+            return QStringLiteral(" \u00B0");
+    }
+    return {};
+}
+
+// What assistive technology reads for a result box that holds no text yet.
+const QString kEmptyBoxReading = QStringLiteral("vuoto");
+
 void setColour(QWidget& widget, QPalette::ColorRole role, const Rgb& colour) {
     QPalette palette = widget.palette();
     palette.setColor(role, toQColor(colour));
@@ -80,7 +104,7 @@ void applyFrame(QFrame& frame, Border border) {
 QWidget* createLabel(const ControlDescription& description, QWidget& parent) {
     auto* label = new QLabel(&parent);
     label->setTextFormat(Qt::PlainText);
-    label->setText(toQString(description.text));
+    writeText(*label, description, toQString(description.text), {});
     applyFrame(*label, description.border);
     label->setAlignment(horizontalAlignment(description.alignment) |
                         (description.border == Border::None ? Qt::AlignTop : Qt::AlignVCenter));
@@ -107,7 +131,12 @@ QWidget* createInputField(const ControlDescription& description, QWidget& parent
 }
 
 QWidget* createButton(const ControlDescription& description, QWidget& parent) {
-    auto* button = new WrappingButton(toQString(description.text), &parent);
+    int captionFlags =
+        static_cast<int>(horizontalAlignment(description.alignment) | Qt::AlignVCenter);
+    if (description.wordWrap) {
+        captionFlags |= Qt::TextWordWrap;
+    }
+    auto* button = new WrappingButton(toQString(description.text), captionFlags, &parent);
     QPalette palette = button->palette();
     const QColor face =
         toQColor(description.background ? *description.background : colours::kActiveBorder);
@@ -186,8 +215,26 @@ QWidget* createControl(const ControlDescription& description, QWidget& parent) {
     return widget;
 }
 
-WrappingButton::WrappingButton(const QString& caption, QWidget* parent)
-    : QPushButton(caption, parent) {
+void writeText(QWidget& control, const ControlDescription& description, const QString& text,
+               const QString& formedFrom) {
+    if (auto* field = qobject_cast<QLineEdit*>(&control)) {
+        field->setText(text);
+        return;
+    }
+    auto* label = qobject_cast<QLabel*>(&control);
+    if (label == nullptr) {
+        return;
+    }
+    label->setText(text);
+    if (description.quantity.empty()) {
+        return;
+    }
+    label->setToolTip(formedFrom.isEmpty() ? QString() : formedFrom + unitSymbol(description.unit));
+    label->setAccessibleName(text.isEmpty() ? kEmptyBoxReading : QString());
+}
+
+WrappingButton::WrappingButton(const QString& caption, int captionFlags, QWidget* parent)
+    : QPushButton(caption, parent), captionFlags_(captionFlags) {
     if (QStyle* style = classicStyle()) {
         setStyle(style);
     }
@@ -211,7 +258,7 @@ void WrappingButton::paintEvent(QPaintEvent* /*event*/) {
         rect.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
     }
-    painter.drawItemText(rect, kCaptionFlags, palette(), isEnabled(), text(), QPalette::ButtonText);
+    painter.drawItemText(rect, captionFlags_, palette(), isEnabled(), text(), QPalette::ButtonText);
 }
 
 PictureBox::PictureBox(QWidget* parent) : QLabel(parent) {

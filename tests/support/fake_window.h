@@ -17,6 +17,7 @@ namespace quadripolo::testing {
 class FakeWindow : public Window {
 public:
     std::map<std::string, std::string, std::less<>> texts;
+    std::map<std::string, std::string, std::less<>> formedFrom;  // as written with each text
     std::vector<std::string> messages;
     std::string separator = ".";
     std::unique_ptr<FakeWindow> equivalent;
@@ -26,8 +27,10 @@ public:
         const auto found = texts.find(control);
         return found == texts.end() ? std::string() : found->second;
     }
-    void setText(std::string_view control, const std::string& text) override {
+    void setText(std::string_view control, const std::string& text,
+                 std::string_view value) override {
         texts[std::string(control)] = text;
+        formedFrom[std::string(control)] = value;
         ++writes;
     }
     void showMessage(std::string_view message) override { messages.emplace_back(message); }

@@ -148,13 +148,13 @@ private Q_SLOTS:
 
     // A refused field and an arithmetic fault each give one OK-only box, and no box changes.
     void messagesAreModalOkOnlyBoxes() {
-        form1_->setText("Text14", "");
+        form1_->setText("Text14", "", {});
         QCOMPARE(answerMessages([&] { click(form1_, "Command3"); }),
                  QStringList{"Hai dimenticato di scrivere il valore della tensione a vuoto in "
                              "Volt efficaci E"});
         QCOMPARE(openWindow("Form2"), nullptr);
-        form1_->setText("Text14", "1");
-        form1_->setText("Text9", "0");
+        form1_->setText("Text14", "1", {});
+        form1_->setText("Text9", "0", {});
         QCOMPARE(answerMessages([&] { click(form1_, "Command1"); }),
                  QStringList{"Calcolo interrotto: divisione per zero durante il calcolo del "
                              "coefficiente di riflessione d'ingresso. Nessun risultato è stato "
@@ -179,7 +179,7 @@ private Q_SLOTS:
                 int flags = Qt::TextWordWrap;
                 if (auto* button = qobject_cast<WrappingButton*>(control)) {
                     room = button->captionRect();
-                    flags = WrappingButton::kCaptionFlags;
+                    flags = button->captionFlags();
                 } else if (auto* label = qobject_cast<QLabel*>(control)) {
                     flags |= label->alignment();
                 }
@@ -215,7 +215,7 @@ private Q_SLOTS:
         QCOMPARE(qobject_cast<QLabel*>(form1_->control("Label37"))->buddy(),
                  form1_->control("Label36"));
 
-        form1_->setText("Text14", "");
+        form1_->setText("Text14", "", {});
         QAccessibleInterface* button =
             QAccessible::queryAccessibleInterface(form1_->control("Command2"));
         const QStringList shown = answerMessages(
