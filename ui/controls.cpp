@@ -33,43 +33,29 @@ Qt::Alignment horizontalAlignment(Alignment alignment) {
     return Qt::AlignLeft;
 }
 
-QString unitWords(Unit unit) {
-    switch (unit) {
-        case Unit::None:
-            return {};
-        case Unit::Ohm:
-            return QStringLiteral("ohm");
-        case Unit::Volt:
-            return QStringLiteral("volt efficaci");
-        case Unit::Ampere:
-            return QStringLiteral("ampere efficaci");
-        case Unit::Watt:
-            return QStringLiteral("watt");
-        case Unit::Siemens:
-            return QStringLiteral("siemens");
-        case Unit::Degree:
-            return QStringLiteral("gradi");
-    }
-    return {};
-}
+// How a unit is read by assistive technology, and written after a result's full value in its
+// tooltip.
+struct UnitTexts {
+    QString words;
+    QString symbol;
+};
 
-// The unit after a result's full value in its tooltip.
-QString unitSymbol(Unit unit) {
+UnitTexts unitTexts(Unit unit) {
     switch (unit) {
         case Unit::None:
             return {};
         case Unit::Ohm:
-            return QStringLiteral(" \u03A9");
+            return {QStringLiteral("ohm"), QStringLiteral("\u03A9")};
         case Unit::Volt:
-            return QStringLiteral(" V");
+            return {QStringLiteral("volt efficaci"), QStringLiteral("V")};
         case Unit::Ampere:
-            return QStringLiteral(" A");
+            return {QStringLiteral("ampere efficaci"), QStringLiteral("A")};
         case Unit::Watt:
-            return QStringLiteral(" W");
+            return {QStringLiteral("watt"), QStringLiteral("W")};
         case Unit::Siemens:
-            return QStringLiteral(" S");
+            return {QStringLiteral("siemens"), QStringLiteral("S")};
         case Unit::Degree:
-            return QStringLiteral(" \u00B0");
+            return {QStringLiteral("gradi"), QStringLiteral("\u00B0")};
     }
     return {};
 }
@@ -198,7 +184,7 @@ QString accessibleText(const ControlDescription& description) {
         text += QStringLiteral(", ") + toQString(description.block);
     }
     if (description.unit != Unit::None) {
-        text += QStringLiteral(", ") + unitWords(description.unit);
+        text += QStringLiteral(", ") + unitTexts(description.unit).words;
     }
     return text;
 }
@@ -229,7 +215,9 @@ void writeText(QWidget& control, const ControlDescription& description, const QS
     if (description.quantity.empty()) {
         return;
     }
-    label->setToolTip(formedFrom.isEmpty() ? QString() : formedFrom + unitSymbol(description.unit));
+    const QString symbol = unitTexts(description.unit).symbol;
+    label->setToolTip(formedFrom.isEmpty() || symbol.isEmpty() ? formedFrom
+                                                               : formedFrom + ' ' + symbol);
     label->setAccessibleName(text.isEmpty() ? kEmptyBoxReading : QString());
 }
 

@@ -10,7 +10,7 @@
 #include "core/window.h"
 #include "worked_example.h"
 
-namespace quadripolo::testing {
+namespace quadripolo::test_support {
 
 // A window without widgets: controls are texts by name, messages are recorded. The
 // equivalent-parameter window it opens is another one, built on first use.
@@ -54,4 +54,4 @@ inline FakeWindow windowWith(std::span<const ShownText> texts = kMainWindowDefau
     return window;
 }
 
-}  // namespace quadripolo::testing
+}  // namespace quadripolo::test_support

@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <stdexcept>
 #include <utility>
 
 #include "support/worked_example.h"
@@ -44,11 +45,10 @@ QString text(FormWindow* window, std::string_view control) {
     return QString::fromStdString(window->text(control));
 }
 
-// The boxes of the stated values, as the commands show them with the default inputs.
-void compareShown(FormWindow* window, std::span<const testing::StatedValue> values,
-                  bool firstCommandOnly = false) {
-    for (const auto& [control, expected] : testing::shownTexts(values, firstCommandOnly)) {
-        QCOMPARE(text(window, control), QString::fromStdString(expected));
+// What the commands show with the default inputs.
+void compareShown(FormWindow* window, std::span<const test_support::ShownText> shown) {
+    for (const auto& [control, expected] : shown) {
+        QCOMPARE(text(window, control), QString::fromUtf8(expected));
     }
 }
 
@@ -111,14 +111,14 @@ private Q_SLOTS:
         click(form1_, "Command2");
         QCOMPARE(text(form1_, "Label41"), QStringLiteral("12.07E+00"));
         click(form1_, "Command1");
-        compareShown(form1_, testing::kSolutionValues);
+        compareShown(form1_, test_support::kSAnalysisShown);
         QCOMPARE(openWindow("Form2"), nullptr);
         click(form1_, "Command3");
         FormWindow* form2 = openWindow("Form2");
         QCOMPARE(form2->focusWidget()->objectName(), QStringLiteral("Text1"));
-        compareShown(form2, testing::kSToZYValues, true);
+        compareShown(form2, test_support::kEquivalentShown);
         click(form2, "Command2");
-        compareShown(form2, testing::kSToZYValues);
+        compareShown(form2, test_support::kCopiedY);
         click(form2, "Command1");
         QCOMPARE(text(form2, "Label35"), QStringLiteral("60.11E-03"));
         click(form1_, "Command3");
@@ -225,6 +225,36 @@ private Q_SLOTS:
                 QTest::qWait(300);  // an animated press clicks a little later
             });
         QCOMPARE(shown.size(), 1);
+    }
+
+    // A result box offers the value its text was formed from, with its unit, on hover; before it
+    // is written it has no tooltip and reads as empty, described all the same. A field written
+    // by the copy takes no tooltip: its text is the user's to change.
+    void fullValueOnHover() {
+        QWidget* box = form1_->control("Label36");
+        QAccessibleInterface* reading = QAccessible::queryAccessibleInterface(box);
+        QCOMPARE(box->toolTip(), QString());
+        QCOMPARE(reading->text(QAccessible::Name), QStringLiteral("vuoto"));
+        QCOMPARE(reading->text(QAccessible::Description),
+                 QStringLiteral("Re(Zi), calcolo con i parametri S, ohm"));
+        click(form1_, "Command1");
+        QCOMPARE(box->toolTip(), QStringLiteral("12.071925996368467 \u03A9"));
+        QCOMPARE(reading->text(QAccessible::Name), QStringLiteral("12.07E+00"));
+        QCOMPARE(form1_->control("Label6")->toolTip(), QStringLiteral("0.11467066036058542"));
+        QCOMPARE(form1_->control("Label73")->toolTip(), QStringLiteral("0.026687723271550313 A"));
+        click(form1_, "Command3");
+        FormWindow* form2 = openWindow("Form2");
+        QCOMPARE(form2->control("Label34")->toolTip(), QStringLiteral("0.013868883515791734 S"));
+        click(form2, "Command2");
+        QCOMPARE(form2->control("Text1")->toolTip(), QString());
+        click(form2, "Command1");
+        QCOMPARE(form2->control("Label37")->toolTip(), QStringLiteral("213.59330453706713 \u00B0"));
+    }
+
+    // A name the window does not have is a programming error, not a null control.
+    void unknownControlThrows() {
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, form1_->control("Label999"));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, form1_->setText("Text99", "x", {}));
     }
 };
 
