@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <utility>
@@ -249,6 +250,38 @@ private Q_SLOTS:
         QCOMPARE(form2->control("Text1")->toolTip(), QString());
         click(form2, "Command1");
         QCOMPARE(form2->control("Label37")->toolTip(), QStringLiteral("213.59330453706713 \u00B0"));
+    }
+
+    // A column that a control's kind does not show must hold its default, so a window table cannot
+    // say what the screen does not show.
+    void everyColumnMeansWhatItSays() {
+        const auto obeyed = [](ControlKind kind,
+                               const std::function<void(ControlDescription&)>& change) {
+            ControlDescription row{.kind = kind, .name = "C", .text = {}, .twips = {}};
+            change(row);
+            return obeysEveryColumn(std::span<const ControlDescription>(&row, 1));
+        };
+        using enum ControlKind;
+        QVERIFY(obeyed(Label, [](auto& c) { c.quantity = "q", c.unit = Unit::Ohm; }));
+        QVERIFY(!obeyed(Label, [](auto& c) { c.unit = Unit::Ohm; }));
+        QVERIFY(!obeyed(Label, [](auto& c) { c.block = "b"; }));
+        QVERIFY(obeyed(InputField, [](auto& c) { c.border = Border::Sunken; }));
+        QVERIFY(!obeyed(InputField, [](auto& c) { c.wordWrap = true; }));
+        QVERIFY(!obeyed(InputField, [](auto& c) { c.autoSize = true; }));
+        QVERIFY(!obeyed(InputField, [](auto& c) { c.buddy = "L"; }));
+        QVERIFY(!obeyed(InputField, [](auto& c) { c.border = Border::FixedSingle; }));
+        QVERIFY(obeyed(Button, [](auto& c) { c.alignment = Alignment::Right; }));
+        QVERIFY(!obeyed(Button, [](auto& c) { c.border = Border::Sunken; }));
+        QVERIFY(!obeyed(Button, [](auto& c) { c.quantity = "q"; }));
+        QVERIFY(!obeyed(Button, [](auto& c) { c.autoSize = true; }));
+        QVERIFY(obeyed(Picture, [](auto& c) { c.border = Border::FixedSingle; }));
+        QVERIFY(!obeyed(Picture, [](auto& c) { c.text = "x"; }));
+        QVERIFY(!obeyed(Picture, [](auto& c) { c.alignment = Alignment::Centre; }));
+        QVERIFY(!obeyed(Picture, [](auto& c) { c.font = FontStyle::Regular; }));
+        QVERIFY(!obeyed(Picture, [](auto& c) { c.unit = Unit::Ohm; }));
+        // A button's caption is placed as its row says: centred, wrapped.
+        QCOMPARE(qobject_cast<WrappingButton*>(form1_->control("Command1"))->captionFlags(),
+                 static_cast<int>(Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap));
     }
 
     // A name the window does not have is a programming error, not a null control.
