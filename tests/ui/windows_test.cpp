@@ -264,21 +264,17 @@ private Q_SLOTS:
         using enum ControlKind;
         QVERIFY(obeyed(Label, [](auto& c) { c.quantity = "q", c.unit = Unit::Ohm; }));
         QVERIFY(!obeyed(Label, [](auto& c) { c.unit = Unit::Ohm; }));
-        QVERIFY(!obeyed(Label, [](auto& c) { c.block = "b"; }));
         QVERIFY(obeyed(InputField, [](auto& c) { c.border = Border::Sunken; }));
         QVERIFY(!obeyed(InputField, [](auto& c) { c.wordWrap = true; }));
-        QVERIFY(!obeyed(InputField, [](auto& c) { c.autoSize = true; }));
         QVERIFY(!obeyed(InputField, [](auto& c) { c.buddy = "L"; }));
         QVERIFY(!obeyed(InputField, [](auto& c) { c.border = Border::FixedSingle; }));
         QVERIFY(obeyed(Button, [](auto& c) { c.alignment = Alignment::Right; }));
         QVERIFY(!obeyed(Button, [](auto& c) { c.border = Border::Sunken; }));
         QVERIFY(!obeyed(Button, [](auto& c) { c.quantity = "q"; }));
-        QVERIFY(!obeyed(Button, [](auto& c) { c.autoSize = true; }));
         QVERIFY(obeyed(Picture, [](auto& c) { c.border = Border::FixedSingle; }));
         QVERIFY(!obeyed(Picture, [](auto& c) { c.text = "x"; }));
         QVERIFY(!obeyed(Picture, [](auto& c) { c.alignment = Alignment::Centre; }));
         QVERIFY(!obeyed(Picture, [](auto& c) { c.font = FontStyle::Regular; }));
-        QVERIFY(!obeyed(Picture, [](auto& c) { c.unit = Unit::Ohm; }));
         // A button's caption is placed as its row says: centred, wrapped.
         QCOMPARE(qobject_cast<WrappingButton*>(form1_->control("Command1"))->captionFlags(),
                  static_cast<int>(Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap));
