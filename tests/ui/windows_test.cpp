@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -278,6 +279,27 @@ private Q_SLOTS:
         // A button's caption is placed as its row says: centred, wrapped.
         QCOMPARE(qobject_cast<WrappingButton*>(form1_->control("Command1"))->captionFlags(),
                  static_cast<int>(Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap));
+    }
+
+    // Every control answers to its own name, and a caption names a field or a result box that no
+    // other caption names.
+    void namesAndCaptionsPointOneWay() {
+        for (const WindowDescription* window : {&form1Description(), &form2Description()}) {
+            QSet<std::string_view> names;
+            QSet<std::string_view> named;
+            for (const ControlDescription& row : window->controls) {
+                QVERIFY2(!names.contains(row.name), row.name.data());
+                names.insert(row.name);
+                if (!row.buddy.empty()) {
+                    QVERIFY2(!named.contains(row.buddy), row.buddy.data());
+                    named.insert(row.buddy);
+                    const auto box =
+                        std::ranges::find(window->controls, row.buddy, &ControlDescription::name);
+                    QVERIFY2(box != window->controls.end() && !box->quantity.empty(),
+                             row.name.data());
+                }
+            }
+        }
     }
 
     // A name the window does not have is a programming error, not a null control.
