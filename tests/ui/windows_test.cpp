@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -276,7 +277,9 @@ private Q_SLOTS:
         QVERIFY(!obeyed(Picture, [](auto& c) { c.text = "x"; }));
         QVERIFY(!obeyed(Picture, [](auto& c) { c.alignment = Alignment::Centre; }));
         QVERIFY(!obeyed(Picture, [](auto& c) { c.font = FontStyle::Regular; }));
-        // A button's caption is placed as its row says: centred, wrapped.
+        // A button is drawn in the classic style, which fills its bevel with its colour, and its
+        // caption is placed as its row says: centred, wrapped.
+        QCOMPARE(form1_->control("Command1")->style()->name(), QStringLiteral("windows"));
         QCOMPARE(qobject_cast<WrappingButton*>(form1_->control("Command1"))->captionFlags(),
                  static_cast<int>(Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap));
     }
