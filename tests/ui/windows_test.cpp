@@ -286,13 +286,17 @@ private Q_SLOTS:
                  static_cast<int>(Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap));
     }
 
-    // Every control answers to its own name, and a caption names a field or a result box that no
-    // other caption names.
+    // Every control answers to its own name, a caption names a field or a result box that no
+    // other caption names, and Tab visits every control that takes the focus once.
     void namesAndCaptionsPointOneWay() {
         for (const WindowDescription* window : {&form1Description(), &form2Description()}) {
+            const QSet<std::string_view> tabOrder(window->focusOrder.begin(),
+                                                  window->focusOrder.end());
+            QCOMPARE(tabOrder.size(), static_cast<qsizetype>(window->focusOrder.size()));
             QSet<std::string_view> names;
             QSet<std::string_view> named;
             for (const ControlDescription& row : window->controls) {
+                QCOMPARE(tabOrder.contains(row.name), row.kind != ControlKind::Label);
                 QVERIFY2(!names.contains(row.name), row.name.data());
                 names.insert(row.name);
                 if (!row.buddy.empty()) {
