@@ -134,17 +134,14 @@ const struct {
     const char* why;
 } kStepsWithoutAFaultingInput[] = {
     {S11S22, "del prodotto S11·S22",
-     "none found: S11 S22 is no larger than one of (1 +- S11)(1 -+ S22), formed first"},
-    {DeltaS, "del determinante degli S",
-     "none found: S11 S22 and S12 S21 are held near Dz by the z quotients before it"},
-    {YDen, "del denominatore dei parametri y",
-     "none found: 1 + S11 + S22 + delta S, its terms held small by the z quotients"},
-    {Y22, "di y22", "none found: the divisor of y11 and a numerator of the size of y11's"},
-    {V2ByZDen, "del denominatore di V2 con i parametri z",
-     "(ZL + z22)(Ze + Zi) is at most the product of two divisors squared before it"},
-    {V2, "di V2", "none found: sqrt(Ro)(b2 + a2) grows with b2 and a2, which PL squares first"},
-    {I1, "di I1", "none found: (a1 - b1) / sqrt(Ro) grows with a1 and b1, which Pin squares first"},
-    {I2, "di I2", "none found: (a2 - b2) / sqrt(Ro) grows with a2 and b2, which PL squares first"},
+     "none found: no larger than (1 +- S11)(1 -+ S22), formed first"},
+    {DeltaS, "del determinante degli S", "none found: its terms are held near Dz by z"},
+    {YDen, "del denominatore dei parametri y", "none found: its terms are held small by z"},
+    {Y22, "di y22", "none found: the divisor of y11, a numerator the size of y11's"},
+    {V2ByZDen, "del denominatore di V2 con i parametri z", "at most two divisors squared before"},
+    {V2, "di V2", "none found: sqrt(Ro)(b2 + a2), and PL squares b2 and a2 first"},
+    {I1, "di I1", "none found: (a1 - b1) / sqrt(Ro), and Pin squares a1 and b1 first"},
+    {I2, "di I2", "none found: (a2 - b2) / sqrt(Ro), and PL squares a2 and b2 first"},
 };
 
 // Each faulting input ends its command at its step with its kind and quantity: no box written, no
