@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "network_state.h"
-#include "window.h"
+#include "core/floating_point_fault.h"
+#include "core/network_state.h"
+#include "core/window.h"
 
 // The five commands that the buttons start. Each reads its fields, computes and shows, on the
 // record it is given; a floating-point fault leaves it as a FloatingPointFault, before any box

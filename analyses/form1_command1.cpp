@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "commands.h"
-#include "field_reading.h"
-#include "result_display.h"
+#include "core/field_reading.h"
+#include "core/result_display.h"
 #include "terminated_solution.h"
 
 namespace quadripolo::form1 {
@@ -26,6 +26,7 @@ constexpr ResultBox kSAnalysisBoxes[] = {
 }  // namespace
 
 void Command1_Click(NetworkState& state, Window& form1) {
+    const NamingSteps namingSteps;
     if (!readFields(state, form1, kMainWindowFields)) {
         return;
     }

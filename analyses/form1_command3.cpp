@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "commands.h"
-#include "field_reading.h"
-#include "result_display.h"
-#include "s_to_zy.h"
+#include "core/field_reading.h"
+#include "core/result_display.h"
+#include "core/s_to_zy.h"
 
 namespace quadripolo::form1 {
 
@@ -23,6 +23,7 @@ constexpr ResultBox kEquivalentParameterBoxes[] = {
 }  // namespace
 
 void Command3_Click(NetworkState& state, Window& form1) {
+    const NamingSteps namingSteps;
     if (!readFields(state, form1, kMainWindowFields)) {
         return;
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "commands.h"
-#include "field_reading.h"
-#include "result_display.h"
+#include "core/field_reading.h"
+#include "core/result_display.h"
 #include "y_to_s.h"
 
 namespace quadripolo::form2 {
@@ -18,6 +18,7 @@ constexpr ResultBox kSBoxes[] = {
 }  // namespace
 
 void Command1_Click(NetworkState& state, Window& form2) {
+    const NamingSteps namingSteps;
     if (!readFields(state, form2, kYWindowFields)) {
         return;
     }

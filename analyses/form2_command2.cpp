@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "commands.h"
-#include "result_display.h"
+#include "core/result_display.h"
 
 namespace quadripolo::form2 {
 

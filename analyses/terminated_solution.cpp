@@ -1,31 +1,33 @@
 // SPDX-License-Identifier: MIT
 #include "terminated_solution.h"
 
-#include "complex_arithmetic.h"
+#include "core/complex_arithmetic.h"
 
 namespace quadripolo {
 
 namespace {
 
-// The two parts of a complex field of the record.
-struct Parts {
-    CheckedDouble& re;
-    CheckedDouble& im;
+// b = Sx1·a1 + Sx2·a2, each product kept in its field.
+struct ReflectedWave {
+    Quantity quantity;
+    ComplexField sx1;
+    ComplexField sx1A1;
+    ComplexField sx2;
+    ComplexField sx2A2;
+    ComplexField b;
 };
 
-// b = Sx1·a1 + Sx2·a2, each product kept in its field.
-void reflectedWave(NetworkState& state, Quantity wave, Parts sx1, Parts sx1A1, Parts sx2,
-                   Parts sx2A2, Parts b) {
-    ComplexStep(state, wave)
-        .first(sx1.re, sx1.im)
+void reflectedWave(NetworkState& state, const ReflectedWave& wave) {
+    ComplexStep(state, wave.quantity)
+        .first(wave.sx1.re, wave.sx1.im)
         .second(state.a1Re, state.a1Im)
-        .productInto(sx1A1.re, sx1A1.im);
-    ComplexStep(state, wave)
-        .first(sx2.re, sx2.im)
+        .productInto(wave.sx1A1);
+    ComplexStep(state, wave.quantity)
+        .first(wave.sx2.re, wave.sx2.im)
         .second(state.a2Re, state.a2Im)
-        .productInto(sx2A2.re, sx2A2.im);
-    b.re = sx1A1.re + sx2A2.re;
-    b.im = sx1A1.im + sx2A2.im;
+        .productInto(wave.sx2A2);
+    wave.b.re = wave.sx1A1.re + wave.sx2A2.re;
+    wave.b.im = wave.sx1A1.im + wave.sx2A2.im;
 }
 
 // The chain common to both passes, once a2OverA1 is set: Γin, Zi, V1 and the four waves.
@@ -33,40 +35,46 @@ void solveFromA2OverA1(NetworkState& state) {
     ComplexStep(state, Quantity::S12A2OverA1)
         .first(state.s12Re, state.s12Im)
         .second(state.a2OverA1Re, state.a2OverA1Im)
-        .productInto(state.s12A2OverA1Re, state.s12A2OverA1Im);
+        .productInto({state.s12A2OverA1Re, state.s12A2OverA1Im});
 
     ComplexStep(state, Quantity::Zi)  // zn = (1 + Γin) / (1 − Γin), Zi = Ro·zn
         .first((state.s11Re + 1.0) + state.s12A2OverA1Re, state.s12A2OverA1Im + state.s11Im)
         .second((1.0 - state.s11Re) - state.s12A2OverA1Re, (-state.s11Im) - state.s12A2OverA1Im)
-        .quotientTimesInto(state.ro, state.ziRe, state.ziIm);
+        .quotientTimesInto(state.ro, {state.ziRe, state.ziIm});
 
     ComplexStep(state, Quantity::GammaIn)  // formed again from Zi; this value is the one used next
         .first(state.ziRe - state.ro, state.ziIm)
         .second(state.ziRe + state.ro, state.ziIm)
-        .quotientInto(state.gammaInRe, state.gammaInIm);
+        .quotientInto({state.gammaInRe, state.gammaInIm});
 
     ComplexStep(state, Quantity::V1)
         .first(state.eRms * state.ziRe, state.eRms * state.ziIm)
         .second(state.zeRe + state.ziRe, state.zeIm + state.ziIm)
-        .quotientInto(state.v1Re, state.v1Im);
+        .quotientInto({state.v1Re, state.v1Im});
 
     ComplexStep(state, Quantity::A1)  // V1 = √Ro·a1·(1 + Γin)
         .first(state.v1Re, state.v1Im)
         .second(squareRoot(state.ro) * (state.gammaInRe + 1.0),
                 squareRoot(state.ro) * state.gammaInIm)
-        .quotientInto(state.a1Re, state.a1Im);
+        .quotientInto({state.a1Re, state.a1Im});
 
     ComplexStep(state, Quantity::A2)
         .first(state.a1Re, state.a1Im)
         .second(state.a2OverA1Re, state.a2OverA1Im)
-        .productInto(state.a2Re, state.a2Im);
+        .productInto({state.a2Re, state.a2Im});
 
-    reflectedWave(state, Quantity::B1, {state.s11Re, state.s11Im}, {state.s11A1Re, state.s11A1Im},
-                  {state.s12Re, state.s12Im}, {state.s12A2Re, state.s12A2Im},
-                  {state.b1Re, state.b1Im});
-    reflectedWave(state, Quantity::B2, {state.s21Re, state.s21Im}, {state.s21A1Re, state.s21A1Im},
-                  {state.s22Re, state.s22Im}, {state.s22A2Re, state.s22A2Im},
-                  {state.b2Re, state.b2Im});
+    reflectedWave(state, {.quantity = Quantity::B1,
+                          .sx1 = {state.s11Re, state.s11Im},
+                          .sx1A1 = {state.s11A1Re, state.s11A1Im},
+                          .sx2 = {state.s12Re, state.s12Im},
+                          .sx2A2 = {state.s12A2Re, state.s12A2Im},
+                          .b = {state.b1Re, state.b1Im}});
+    reflectedWave(state, {.quantity = Quantity::B2,
+                          .sx1 = {state.s21Re, state.s21Im},
+                          .sx1A1 = {state.s21A1Re, state.s21A1Im},
+                          .sx2 = {state.s22Re, state.s22Im},
+                          .sx2A2 = {state.s22A2Re, state.s22A2Im},
+                          .b = {state.b2Re, state.b2Im}});
 }
 
 // a2 / a1 = S21·ΓL / (1 − S22·ΓL), from the two products as they stand.
@@ -74,7 +82,7 @@ void solveForLoadReflection(NetworkState& state) {
     ComplexStep(state, Quantity::A2OverA1)
         .first(state.s21GammaLRe, state.s21GammaLIm)
         .second(1.0 - state.s22GammaLRe, -state.s22GammaLIm)
-        .quotientInto(state.a2OverA1Re, state.a2OverA1Im);
+        .quotientInto({state.a2OverA1Re, state.a2OverA1Im});
     solveFromA2OverA1(state);
 }
 
@@ -101,15 +109,15 @@ void solveLoaded(NetworkState& state) {
     ComplexStep(state, Quantity::GammaL)
         .first(state.zlRe - state.ro, state.zlIm)
         .second(state.ro + state.zlRe, state.zlIm)
-        .quotientInto(state.gammaLRe, state.gammaLIm);
+        .quotientInto({state.gammaLRe, state.gammaLIm});
     ComplexStep(state, Quantity::S21GammaL)
         .first(state.s21Re, state.s21Im)
         .second(state.gammaLRe, state.gammaLIm)
-        .productInto(state.s21GammaLRe, state.s21GammaLIm);
+        .productInto({state.s21GammaLRe, state.s21GammaLIm});
     ComplexStep(state, Quantity::S22GammaL)
         .first(state.s22Re, state.s22Im)
         .second(state.gammaLRe, state.gammaLIm)
-        .productInto(state.s22GammaLRe, state.s22GammaLIm);
+        .productInto({state.s22GammaLRe, state.s22GammaLIm});
     solveForLoadReflection(state);
 
     forming(Quantity::Pl);
@@ -131,11 +139,11 @@ void solveLoaded(NetworkState& state) {
         ComplexStep(state, Quantity::ZoutPerZl)
             .first(state.v2OpenRe - state.v2Re, state.v2OpenIm - state.v2Im)
             .second(state.v2Re, state.v2Im)
-            .quotientInto(state.zoutPerZlRe, state.zoutPerZlIm);
+            .quotientInto({state.zoutPerZlRe, state.zoutPerZlIm});
         ComplexStep(state, Quantity::Zout)
             .first(state.zoutPerZlRe, state.zoutPerZlIm)
             .second(state.zlRe, state.zlIm)
-            .productInto(state.zoutRe, state.zoutIm);
+            .productInto({state.zoutRe, state.zoutIm});
     }
 
     // The currents multiply by the reciprocal of √Ro, formed first.
@@ -150,7 +158,7 @@ void solveLoaded(NetworkState& state) {
         ComplexStep(state, Quantity::Zout)
             .first(state.v2OpenRe, state.v2OpenIm)
             .second(-state.i2Re, -state.i2Im)
-            .quotientInto(state.zoutRe, state.zoutIm);
+            .quotientInto({state.zoutRe, state.zoutIm});
     }
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "network_state.h"
+#include "core/network_state.h"
 
 namespace quadripolo {
 

@@ -3,7 +3,7 @@
 // the solution, and every display text. Run by hand: ./build/bench/command_bench
 #include <benchmark/benchmark.h>
 
-#include "commands.h"
+#include "analyses/commands.h"
 #include "support/fake_window.h"
 #include "support/worked_example.h"
 
@@ -13,7 +13,7 @@ namespace {
 template <void (*command)(NetworkState&, Window&)>
 void mainWindowClick(benchmark::State& bench) {
     NetworkState state;
-    testing::FakeWindow window = testing::windowWith();
+    test_support::FakeWindow window = test_support::windowWith();
     window.separator = ",";
     for (auto _ : bench) {
         command(state, window);
@@ -24,9 +24,9 @@ void mainWindowClick(benchmark::State& bench) {
 template <void (*command)(NetworkState&, Window&)>
 void equivalentWindowClick(benchmark::State& bench) {
     NetworkState state;
-    testing::FakeWindow form1 = testing::windowWith();
+    test_support::FakeWindow form1 = test_support::windowWith();
     form1::Command3_Click(state, form1);
-    testing::FakeWindow& form2 = *form1.equivalent;
+    test_support::FakeWindow& form2 = *form1.equivalent;
     form2::Command2_Click(state, form2);
     const NetworkState found = state;
     for (auto _ : bench) {

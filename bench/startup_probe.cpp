@@ -10,8 +10,8 @@
 #include <chrono>
 #include <cstdio>
 
-#include "application.h"
-#include "form_window.h"
+#include "ui/application.h"
+#include "ui/form_window.h"
 
 namespace {
 

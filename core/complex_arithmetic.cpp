@@ -45,28 +45,28 @@ void ComplexStep::quotient() {
                   state_.workResultRe, state_.workResultIm);
 }
 
-void ComplexStep::productInto(CheckedDouble& re, CheckedDouble& im) {
+void ComplexStep::productInto(ComplexField result) {
     product();
-    re = state_.workResultRe;
-    im = state_.workResultIm;
+    result.re = state_.workResultRe;
+    result.im = state_.workResultIm;
 }
 
-void ComplexStep::quotientInto(CheckedDouble& re, CheckedDouble& im) {
+void ComplexStep::quotientInto(ComplexField result) {
     quotient();
-    re = state_.workResultRe;
-    im = state_.workResultIm;
+    result.re = state_.workResultRe;
+    result.im = state_.workResultIm;
 }
 
-void ComplexStep::quotientTimesInto(CheckedDouble factor, CheckedDouble& re, CheckedDouble& im) {
+void ComplexStep::quotientTimesInto(CheckedDouble factor, ComplexField result) {
     quotient();
-    re = factor * state_.workResultRe;
-    im = factor * state_.workResultIm;
+    result.re = factor * state_.workResultRe;
+    result.im = factor * state_.workResultIm;
 }
 
-void ComplexStep::quotientOverInto(CheckedDouble divisor, CheckedDouble& re, CheckedDouble& im) {
+void ComplexStep::quotientOverInto(CheckedDouble divisor, ComplexField result) {
     quotient();
-    re = state_.workResultRe / divisor;
-    im = state_.workResultIm / divisor;
+    result.re = state_.workResultRe / divisor;
+    result.im = state_.workResultIm / divisor;
 }
 
 CheckedDouble degreesToRadians(CheckedDouble degrees) {
@@ -76,19 +76,19 @@ CheckedDouble degreesToRadians(CheckedDouble degrees) {
 namespace {
 
 void polarToRectangular(Quantity quantity, CheckedDouble magnitude, CheckedDouble phase,
-                        CheckedDouble& re, CheckedDouble& im) {
+                        ComplexField rectangular) {
     forming(quantity);
-    re = magnitude * cosine(phase);
-    im = magnitude * sine(phase);
+    rectangular.re = magnitude * cosine(phase);
+    rectangular.im = magnitude * sine(phase);
 }
 
 }  // namespace
 
 void toRectangular(NetworkState& state) {
-    polarToRectangular(Quantity::S11, state.s11Mag, state.s11Phase, state.s11Re, state.s11Im);
-    polarToRectangular(Quantity::S12, state.s12Mag, state.s12Phase, state.s12Re, state.s12Im);
-    polarToRectangular(Quantity::S21, state.s21Mag, state.s21Phase, state.s21Re, state.s21Im);
-    polarToRectangular(Quantity::S22, state.s22Mag, state.s22Phase, state.s22Re, state.s22Im);
+    polarToRectangular(Quantity::S11, state.s11Mag, state.s11Phase, {state.s11Re, state.s11Im});
+    polarToRectangular(Quantity::S12, state.s12Mag, state.s12Phase, {state.s12Re, state.s12Im});
+    polarToRectangular(Quantity::S21, state.s21Mag, state.s21Phase, {state.s21Re, state.s21Im});
+    polarToRectangular(Quantity::S22, state.s22Mag, state.s22Phase, {state.s22Re, state.s22Im});
 }
 
 }  // namespace quadripolo

@@ -18,6 +18,13 @@ void complexMultiply(CheckedDouble& p, CheckedDouble& q, CheckedDouble& r, Check
 void complexDivide(CheckedDouble& p, CheckedDouble& q, CheckedDouble& r, CheckedDouble& s,
                    CheckedDouble& re, CheckedDouble& im);
 
+// A complex value of the record held in two fields, real part then imaginary part: the place a
+// complex step stores its result, and what the helpers of the routines take.
+struct ComplexField {
+    CheckedDouble& re;
+    CheckedDouble& im;
+};
+
 // One complex product or quotient through the record's work operands, written in the order in
 // which it is formed: the quantity is named, the first operand formed and stored into workARe,
 // workAIm, the second into workBRe, workBIm, then the routine leaves workResultRe,
@@ -26,7 +33,7 @@ void complexDivide(CheckedDouble& p, CheckedDouble& q, CheckedDouble& r, Checked
 //     ComplexStep(state, Quantity::GammaIn)
 //         .first(state.ziRe - state.ro, state.ziIm)
 //         .second(state.ziRe + state.ro, state.ziIm)
-//         .quotientInto(state.gammaInRe, state.gammaInIm);
+//         .quotientInto({state.gammaInRe, state.gammaInIm});
 class ComplexStep {
 public:
     ComplexStep(NetworkState& state, Quantity quantity) noexcept;
@@ -37,13 +44,13 @@ public:
     // The result stays in workResultRe, workResultIm for the statements that finish the step.
     void product();
     void quotient();
-    // The same, then the result is copied into (re, im).
-    void productInto(CheckedDouble& re, CheckedDouble& im);
-    void quotientInto(CheckedDouble& re, CheckedDouble& im);
-    // The quotient, then re = factor × its real part and im = factor × its imaginary part.
-    void quotientTimesInto(CheckedDouble factor, CheckedDouble& re, CheckedDouble& im);
-    // The quotient, then re = its real part / divisor and im = its imaginary part / divisor.
-    void quotientOverInto(CheckedDouble divisor, CheckedDouble& re, CheckedDouble& im);
+    // The same, then the result is copied into `result`.
+    void productInto(ComplexField result);
+    void quotientInto(ComplexField result);
+    // The quotient, then result.re = factor × its real part, result.im = factor × its imaginary.
+    void quotientTimesInto(CheckedDouble factor, ComplexField result);
+    // The quotient, then result.re = its real part / divisor, result.im = its imaginary / divisor.
+    void quotientOverInto(CheckedDouble divisor, ComplexField result);
 
 private:
     NetworkState& state_;

@@ -12,8 +12,12 @@ void forming(Quantity quantity) noexcept {
     nameOfTheStep = quantity;
 }
 
-std::optional<Quantity> quantityBeingFormed() noexcept {
-    return nameOfTheStep;
+NamingSteps::NamingSteps() noexcept {
+    nameOfTheStep.reset();
+}
+
+NamingSteps::~NamingSteps() {
+    nameOfTheStep.reset();
 }
 
 void raiseFault(FaultKind kind) {

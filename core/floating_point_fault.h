@@ -90,8 +90,9 @@ enum class Quantity {
     I2,
     // S from y.
     Y11Y22,
-    DeltaY,
+    DeltaY,  // the last: kLastQuantity
 };
+inline constexpr Quantity kLastQuantity = Quantity::DeltaY;
 
 // Raised by the step that faults. It travels up untouched to the one place where a click's
 // command is run, which tells the user.
@@ -101,7 +102,7 @@ public:
         : kind_(kind), quantity_(quantity) {}
 
     FaultKind kind() const noexcept { return kind_; }
-    // Empty only when no step has been named yet, which the routines never leave.
+    // Empty only when the running command has named no step yet, which its routines never leave.
     std::optional<Quantity> quantity() const noexcept { return quantity_; }
 
 private:
@@ -113,7 +114,16 @@ private:
 // fault raised on the way carries it. Every step names its quantity before it forms anything,
 // so the statements that finish a complex step (Zi = Ro·zn) are named by it too.
 void forming(Quantity quantity) noexcept;
-std::optional<Quantity> quantityBeingFormed() noexcept;
+
+// The span of one command: no quantity is named when it starts, nor after it ends, so a fault
+// never carries the name of a step that an earlier command formed.
+class NamingSteps {
+public:
+    NamingSteps() noexcept;
+    ~NamingSteps();
+    NamingSteps(const NamingSteps&) = delete;
+    NamingSteps& operator=(const NamingSteps&) = delete;
+};
 
 [[noreturn]] void raiseFault(FaultKind kind);
 

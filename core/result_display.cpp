@@ -86,12 +86,18 @@ std::string formatResult(double value, std::string_view decimalSeparator) {
     return text.append(std::to_string(absoluteExponent));
 }
 
+std::string fullValueText(double value) {
+    char text[32];  // the longest shortest form, "-2.2250738585072014e-308", and more
+    return {text, std::to_chars(text, std::end(text), value).ptr};
+}
+
 void showResult(NetworkState& state, Window& window, std::string_view control, double value) {
-    window.setText(control, formatResult(value, window.decimalSeparator()));
+    const std::string formedFrom = fullValueText(value);
+    window.setText(control, formatResult(value, window.decimalSeparator()), formedFrom);
     state.separatorPosition = value < 0.0 ? 4 : 3;
     state.resultText = window.text(control);
     forceDecimalPoint(state.resultText, state.separatorPosition);
-    window.setText(control, state.resultText);
+    window.setText(control, state.resultText, formedFrom);
 }
 
 void showResults(NetworkState& state, Window& window, std::span<const ResultBox> boxes) {
@@ -102,7 +108,9 @@ void showResults(NetworkState& state, Window& window, std::span<const ResultBox>
 
 void formatResults(const NetworkState& state, Window& window, std::span<const ResultBox> boxes) {
     for (const ResultBox& box : boxes) {
-        window.setText(box.control, formatResult(state.*box.field, window.decimalSeparator()));
+        const double value = state.*box.field;
+        window.setText(box.control, formatResult(value, window.decimalSeparator()),
+                       fullValueText(value));
     }
 }
 

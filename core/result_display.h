@@ -22,6 +22,10 @@ namespace quadripolo {
 // to stand for it, and is rounded from its exact value.
 std::string formatResult(double value, std::string_view decimalSeparator);
 
+// The shortest decimal that reads back as the same double, with a point whatever the locale:
+// "12.071934823163734", "1e-05". Every text a result box shows is written with it.
+std::string fullValueText(double value);
+
 // Writes formatResult(value) with the window's decimal separator into the control, reads it back
 // into resultText and writes it again with "." at separatorPosition (4 for a negative value,
 // else 3): the text reads the same in every locale and can be typed back into a field.

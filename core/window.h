@@ -9,13 +9,18 @@ namespace quadripolo {
 // What a window offers the commands, its controls addressed by name ("Text9", "Label36"): a
 // control's text (a field's text or a label's caption) read and written, a modal message, the
 // decimal separator of the user's locale, and the opening of the equivalent-parameter window.
+// A name that the window does not have is a programming error.
 class Window {
 public:
     virtual ~Window() = default;
 
     // Exactly as it stands, untrimmed; UTF-8.
     virtual std::string text(std::string_view control) const = 0;
-    virtual void setText(std::string_view control, const std::string& text) = 0;
+    // `formedFrom` is the value a result's text was formed from, as the shortest decimal that
+    // reads back as the same double, written with the text so that the two never disagree: a
+    // result box offers it in full, with its unit, on hover. Empty for any other text.
+    virtual void setText(std::string_view control, const std::string& text,
+                         std::string_view formedFrom) = 0;
 
     // One modal message with an OK button; returns when the user has dismissed it.
     virtual void showMessage(std::string_view message) = 0;

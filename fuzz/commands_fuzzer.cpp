@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Any texts through the five commands: fourteen for the main window's fields, then nine for the
-// equivalent-parameter window's, one a line. Nothing may crash, a fault names its quantity,
-// and every shown text has the number pattern.
+// equivalent-parameter window's, one a line. Nothing may crash, a fault names its quantity and
+// its message says it, and every shown text has the number pattern.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "commands.h"
+#include "analyses/commands.h"
+#include "core/fault_message.h"
 #include "support/fake_window.h"
 
 namespace {
@@ -31,7 +32,7 @@ bool hasTheNumberPattern(const std::string& text, const std::string& point) {
            body.substr(2, point.size()) == point && body[4 + point.size()] == 'E';
 }
 
-void run(NetworkState& state, testing::FakeWindow& window, std::span<const InputField> fields,
+void run(NetworkState& state, test_support::FakeWindow& window, std::span<const InputField> fields,
          std::vector<std::string>::const_iterator texts, const std::string& point,
          std::initializer_list<void (*)(NetworkState&, Window&)> commands) {
     for (const InputField& field : fields) {
@@ -42,6 +43,8 @@ void run(NetworkState& state, testing::FakeWindow& window, std::span<const Input
             command(state, window);
         } catch (const FloatingPointFault& fault) {
             expect(fault.quantity().has_value(), "a fault that names no quantity");
+            expect(faultMessage(fault).find(quantityWords(*fault.quantity())) != std::string::npos,
+                   "a fault message without the words of its quantity");
         }
     }
     for (const auto& [control, text] : window.texts) {
@@ -60,11 +63,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     texts.resize(std::size(kMainWindowFields) + std::size(kYWindowFields));
     NetworkState state;
-    testing::FakeWindow form1;
+    test_support::FakeWindow form1;
     form1.separator = ",";
     run(state, form1, kMainWindowFields, texts.begin(), ".",
         {form1::Command1_Click, form1::Command2_Click, form1::Command3_Click});
-    auto& form2 = static_cast<testing::FakeWindow&>(form1.loadAndShowEquivalentWindow());
+    auto& form2 = static_cast<test_support::FakeWindow&>(form1.loadAndShowEquivalentWindow());
     run(state, form2, kYWindowFields, texts.begin() + std::size(kMainWindowFields), ",",
         {form2::Command1_Click, form2::Command2_Click, form2::Command1_Click});
     return 0;

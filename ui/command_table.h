@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "commands.h"
+#include "analyses/commands.h"
 
 namespace quadripolo::ui {
 

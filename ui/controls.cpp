@@ -33,25 +33,35 @@ Qt::Alignment horizontalAlignment(Alignment alignment) {
     return Qt::AlignLeft;
 }
 
-QString unitWords(Unit unit) {
+// How a unit is read by assistive technology, and written after a result's full value in its
+// tooltip.
+struct UnitTexts {
+    QString words;
+    QString symbol;
+};
+
+UnitTexts unitTexts(Unit unit) {
     switch (unit) {
         case Unit::None:
             return {};
         case Unit::Ohm:
-            return QStringLiteral("ohm");
+            return {QStringLiteral("ohm"), QStringLiteral("\u03A9")};
         case Unit::Volt:
-            return QStringLiteral("volt efficaci");
+            return {QStringLiteral("volt efficaci"), QStringLiteral("V")};
         case Unit::Ampere:
-            return QStringLiteral("ampere efficaci");
+            return {QStringLiteral("ampere efficaci"), QStringLiteral("A")};
         case Unit::Watt:
-            return QStringLiteral("watt");
+            return {QStringLiteral("watt"), QStringLiteral("W")};
         case Unit::Siemens:
-            return QStringLiteral("siemens");
+            return {QStringLiteral("siemens"), QStringLiteral("S")};
         case Unit::Degree:
-            return QStringLiteral("gradi");
+            return {QStringLiteral("gradi"), QStringLiteral("\u00B0")};
     }
     return {};
 }
+
+// What assistive technology reads for a result box that holds no text yet.
+const QString kEmptyBoxReading = QStringLiteral("vuoto");
 
 void setColour(QWidget& widget, QPalette::ColorRole role, const Rgb& colour) {
     QPalette palette = widget.palette();
@@ -80,7 +90,7 @@ void applyFrame(QFrame& frame, Border border) {
 QWidget* createLabel(const ControlDescription& description, QWidget& parent) {
     auto* label = new QLabel(&parent);
     label->setTextFormat(Qt::PlainText);
-    label->setText(toQString(description.text));
+    writeText(*label, description, toQString(description.text), {});
     applyFrame(*label, description.border);
     label->setAlignment(horizontalAlignment(description.alignment) |
                         (description.border == Border::None ? Qt::AlignTop : Qt::AlignVCenter));
@@ -107,7 +117,12 @@ QWidget* createInputField(const ControlDescription& description, QWidget& parent
 }
 
 QWidget* createButton(const ControlDescription& description, QWidget& parent) {
-    auto* button = new WrappingButton(toQString(description.text), &parent);
+    int captionFlags =
+        static_cast<int>(horizontalAlignment(description.alignment) | Qt::AlignVCenter);
+    if (description.wordWrap) {
+        captionFlags |= Qt::TextWordWrap;
+    }
+    auto* button = new WrappingButton(toQString(description.text), captionFlags, &parent);
     QPalette palette = button->palette();
     const QColor face =
         toQColor(description.background ? *description.background : colours::kActiveBorder);
@@ -169,7 +184,7 @@ QString accessibleText(const ControlDescription& description) {
         text += QStringLiteral(", ") + toQString(description.block);
     }
     if (description.unit != Unit::None) {
-        text += QStringLiteral(", ") + unitWords(description.unit);
+        text += QStringLiteral(", ") + unitTexts(description.unit).words;
     }
     return text;
 }
@@ -186,8 +201,28 @@ QWidget* createControl(const ControlDescription& description, QWidget& parent) {
     return widget;
 }
 
-WrappingButton::WrappingButton(const QString& caption, QWidget* parent)
-    : QPushButton(caption, parent) {
+void writeText(QWidget& control, const ControlDescription& description, const QString& text,
+               const QString& formedFrom) {
+    if (auto* field = qobject_cast<QLineEdit*>(&control)) {
+        field->setText(text);
+        return;
+    }
+    auto* label = qobject_cast<QLabel*>(&control);
+    if (label == nullptr) {
+        return;
+    }
+    label->setText(text);
+    if (description.quantity.empty()) {
+        return;
+    }
+    const QString symbol = unitTexts(description.unit).symbol;
+    label->setToolTip(formedFrom.isEmpty() || symbol.isEmpty() ? formedFrom
+                                                               : formedFrom + ' ' + symbol);
+    label->setAccessibleName(text.isEmpty() ? kEmptyBoxReading : QString());
+}
+
+WrappingButton::WrappingButton(const QString& caption, int captionFlags, QWidget* parent)
+    : QPushButton(caption, parent), captionFlags_(captionFlags) {
     if (QStyle* style = classicStyle()) {
         setStyle(style);
     }
@@ -211,7 +246,7 @@ void WrappingButton::paintEvent(QPaintEvent* /*event*/) {
         rect.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
     }
-    painter.drawItemText(rect, kCaptionFlags, palette(), isEnabled(), text(), QPalette::ButtonText);
+    painter.drawItemText(rect, captionFlags_, palette(), isEnabled(), text(), QPalette::ButtonText);
 }
 
 PictureBox::PictureBox(QWidget* parent) : QLabel(parent) {

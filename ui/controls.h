@@ -23,20 +23,31 @@ QString accessibleText(const ControlDescription& description);
 // Creates one control as a child of `parent`, at its place, with its text, look and names.
 QWidget* createControl(const ControlDescription& description, QWidget& parent);
 
-// A push button whose caption wraps within the button, drawn in the classic raised style so that
-// its background colour shows. text() stays the caption, so the button is read by it.
+// Writes a control's text. A result box (a label that names a quantity) also takes as its tooltip
+// `formedFrom` followed by its unit, or no tooltip when `formedFrom` is empty, and an empty box
+// reads to assistive technology as empty, not as the caption that names it. A field's text is
+// the user's to change, so it takes no tooltip.
+void writeText(QWidget& control, const ControlDescription& description, const QString& text,
+               const QString& formedFrom);
+
+// A push button whose caption is aligned and wrapped by `captionFlags` within the button, drawn
+// in the classic raised style so that its background colour shows. text() stays the caption, so
+// the button is read by it.
 class WrappingButton final : public QPushButton {
     Q_OBJECT
 
 public:
-    explicit WrappingButton(const QString& caption, QWidget* parent);
+    WrappingButton(const QString& caption, int captionFlags, QWidget* parent);
 
-    // The rectangle the caption is wrapped into, in the button's coordinates.
+    // The rectangle the caption is drawn into, in the button's coordinates, and how.
     QRect captionRect() const;
-    static constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
+    int captionFlags() const { return captionFlags_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    int captionFlags_;
 };
 
 // A framed box that shows a picture at its natural size from its top-left corner and can take

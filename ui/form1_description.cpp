@@ -175,6 +175,7 @@ constexpr std::array kControls{
                        .font = FontStyle::Regular},
 };
 static_assert(allWholePixels(kControls));
+static_assert(obeysEveryColumn(kControls));
 
 constexpr std::array<std::string_view, 18> kFocusOrder{
     "Text9",  "Text8",  "Text7",  "Text6",    "Text5",    "Text4",

@@ -138,6 +138,7 @@ constexpr std::array kControls{
     ohmSign("Label65", {7560, 7800, 375, 255}),
 };
 static_assert(allWholePixels(kControls));
+static_assert(obeysEveryColumn(kControls));
 
 constexpr std::array<std::string_view, 11> kFocusOrder{
     "Text1", "Text2", "Text3", "Text4",    "Text5",    "Text6",

@@ -8,6 +8,9 @@
 #include <QLocale>
 #include <QMessageBox>
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "controls.h"
 #include "fonts.h"
 #include "resources.h"
@@ -34,11 +37,16 @@ QPalette windowPalette(const Rgb& background) {
     return palette;
 }
 
+// A name that no control of the window has: the program addresses a control it does not have.
+std::invalid_argument unknownControl(std::string_view name) {
+    return std::invalid_argument("no control named " + std::string(name));
+}
+
 }  // namespace
 
 FormWindow::FormWindow(const WindowDescription& description, std::span<const ButtonCommand> buttons,
                        NetworkState& state)
-    : QWidget(nullptr), state_(state) {
+    : QWidget(nullptr), controls_(description.controls), state_(state) {
     setObjectName(toQString(description.name));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(toQString(description.caption));
@@ -85,7 +93,19 @@ FormWindow::FormWindow(const WindowDescription& description, std::span<const But
 }
 
 QWidget* FormWindow::control(std::string_view name) const {
-    return findChild<QWidget*>(toQString(name), Qt::FindDirectChildrenOnly);
+    QWidget* found = findChild<QWidget*>(toQString(name), Qt::FindDirectChildrenOnly);
+    if (found == nullptr) {
+        throw unknownControl(name);
+    }
+    return found;
+}
+
+const ControlDescription& FormWindow::description(std::string_view name) const {
+    const auto row = std::ranges::find(controls_, name, &ControlDescription::name);
+    if (row == controls_.end()) {
+        throw unknownControl(name);
+    }
+    return *row;
 }
 
 std::string FormWindow::text(std::string_view name) const {
@@ -99,13 +119,9 @@ std::string FormWindow::text(std::string_view name) const {
     return {};
 }
 
-void FormWindow::setText(std::string_view name, const std::string& text) {
-    QWidget* widget = control(name);
-    if (auto* field = qobject_cast<QLineEdit*>(widget)) {
-        field->setText(toQString(text));
-    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(toQString(text));
-    }
+void FormWindow::setText(std::string_view name, const std::string& text,
+                         std::string_view formedFrom) {
+    writeText(*control(name), description(name), toQString(text), toQString(formedFrom));
 }
 
 // Titled with the program's name, an OK button and no icon, modal for the application.

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "command_table.h"
-#include "network_state.h"
-#include "window.h"
+#include "core/network_state.h"
+#include "core/window.h"
 #include "window_description.h"
 
 namespace quadripolo::ui {
@@ -25,17 +25,21 @@ public:
     FormWindow(const WindowDescription& description, std::span<const ButtonCommand> buttons,
                NetworkState& state);
 
-    // The control of that name, or nullptr.
+    // The control of that name; a name the window does not have throws std::invalid_argument.
     QWidget* control(std::string_view name) const;
 
     std::string text(std::string_view control) const override;
-    void setText(std::string_view control, const std::string& text) override;
+    void setText(std::string_view control, const std::string& text,
+                 std::string_view formedFrom) override;
     void showMessage(std::string_view message) override;
     std::string decimalSeparator() const override;
     // Form2, without owner, so closing this window leaves it open.
     Window& loadAndShowEquivalentWindow() override;
 
 private:
+    const ControlDescription& description(std::string_view name) const;
+
+    std::span<const ControlDescription> controls_;
     NetworkState& state_;
     QPointer<FormWindow> equivalentWindow_;
 };

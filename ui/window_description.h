@@ -109,6 +109,34 @@ constexpr bool allWholePixels(std::span<const ControlDescription> controls) {
     });
 }
 
+// True when every column of every row means what it says for the row's kind: a column that a kind
+// does not show holds its default. A label takes every column (block and unit only with a
+// quantity); a field has no word wrap, no caption to name it by and no single-line border; a
+// button's caption is aligned and wrapped as its row says, and it has no border and no
+// description besides its caption; a picture shows no text, from its top-left corner, and is
+// described by its quantity alone. Only a label's size follows its text.
+constexpr bool obeysEveryColumn(std::span<const ControlDescription> controls) {
+    return std::ranges::all_of(controls, [](const ControlDescription& c) {
+        const bool describedOrNot =
+            !c.quantity.empty() || (c.block.empty() && c.unit == Unit::None);
+        switch (c.kind) {
+            case ControlKind::Label:
+                return describedOrNot;
+            case ControlKind::InputField:
+                return describedOrNot && !c.wordWrap && !c.autoSize && c.buddy.empty() &&
+                       c.border != Border::FixedSingle;
+            case ControlKind::Button:
+                return c.border == Border::None && !c.autoSize && c.quantity.empty() &&
+                       c.block.empty() && c.unit == Unit::None && c.buddy.empty();
+            case ControlKind::Picture:
+                return c.text.empty() && c.alignment == Alignment::Left && !c.wordWrap &&
+                       c.font == FontStyle::Bold && !c.autoSize && c.block.empty() &&
+                       c.unit == Unit::None && c.buddy.empty();
+        }
+        return false;
+    });
+}
+
 // The main window: the fourteen inputs, the two result blocks, the schematic and three buttons.
 const WindowDescription& form1Description();
 // The equivalent-parameter window: the z and y boxes, the y fields with Ro, the S boxes and two

@@ -6,17 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "field_reading.h"
-#include "window.h"
+#include "core/field_reading.h"
+#include "core/window.h"
 #include "worked_example.h"
 
-namespace quadripolo::testing {
+namespace quadripolo::test_support {
 
 // A window without widgets: controls are texts by name, messages are recorded. The
 // equivalent-parameter window it opens is another one, built on first use.
 class FakeWindow : public Window {
 public:
     std::map<std::string, std::string, std::less<>> texts;
+    std::map<std::string, std::string, std::less<>> formedFrom;  // as written with each text
     std::vector<std::string> messages;
     std::string separator = ".";
     std::unique_ptr<FakeWindow> equivalent;
@@ -26,8 +27,10 @@ public:
         const auto found = texts.find(control);
         return found == texts.end() ? std::string() : found->second;
     }
-    void setText(std::string_view control, const std::string& text) override {
+    void setText(std::string_view control, const std::string& text,
+                 std::string_view value) override {
         texts[std::string(control)] = text;
+        formedFrom[std::string(control)] = value;
         ++writes;
     }
     void showMessage(std::string_view message) override { messages.emplace_back(message); }
@@ -51,4 +54,4 @@ inline FakeWindow windowWith(std::span<const ShownText> texts = kMainWindowDefau
     return window;
 }
 
-}  // namespace quadripolo::testing
+}  // namespace quadripolo::test_support

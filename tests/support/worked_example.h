@@ -4,15 +4,11 @@
 // The worked example that every layer's tests share: the main window's default inputs, the
 // values and texts that the commands give for them, and every message of the field check.
 
-#include <array>
 #include <string>
-#include <utility>
-#include <vector>
 
-#include "network_state.h"
-#include "result_display.h"
+#include "core/network_state.h"
 
-namespace quadripolo::testing {
+namespace quadripolo::test_support {
 
 // A control and the text it shows.
 struct ShownText {
@@ -105,16 +101,13 @@ inline const FieldMessages kYWindowMessages[] = {
     {"Text9", "di Ro=Zo impedenza di riferimento"},
 };
 
-// A complex quantity of the record, its stated value, and the boxes that show it with the
-// default inputs, Re then Im: those of the first command that forms it, then those of the second
-// (the z route in the main window, the copy into the y fields in the equivalent one).
+// A complex quantity of the record and its stated value.
 struct StatedValue {
     const char* name;
     CheckedDouble NetworkState::* re;
     CheckedDouble NetworkState::* im;
     double expectedRe;
     double expectedIm;
-    std::array<const char*, 4> boxes{};
 };
 
 using N = NetworkState;
@@ -126,56 +119,78 @@ inline constexpr StatedValue kSToZYValues[] = {
     {"S12", &N::s12Re, &N::s12Im, 0.019830863562793455, 0.05662805709499374},
     {"S21", &N::s21Re, &N::s21Im, 0.629261348871283, 5.987021810117004},
     {"S22", &N::s22Re, &N::s22Im, 0.5382945310353643, -0.18745398864099225},
-    {"z11", &N::z11Re, &N::z11Im, 8.719363916119423, 19.067048323540096, {"Label1", "Label2"}},
-    {"z12", &N::z12Re, &N::z12Im, 2.953204101510599, 6.821859063608341, {"Label3", "Label4"}},
-    {"z21", &N::z21Re, &N::z21Im, 130.89777170509439, 734.2667184319146, {"Label9", "Label10"}},
-    {"z22", &N::z22Re, &N::z22Im, 80.03992320034257, -5.204340962679078, {"Label11", "Label12"}},
-    {"y11", &N::y11Re, &N::y11Im, 0.013868883515791734, 0.0030846481611366476, {"Label34", "Label32", "Text1", "Text2"}},
-    {"y12", &N::y12Re, &N::y12Im, -0.00016385600795431436, -0.0013065220788373792, {"Label31", "Label33", "Text5", "Text6"}},
-    {"y21", &N::y21Re, &N::y21Im, 0.014157420193408883, -0.13135386312262803, {"Label26", "Label25", "Text3", "Text4"}},
-    {"y22", &N::y22Re, &N::y22Im, 0.000537079995599761, 0.003674791000791029, {"Label24", "Label23", "Text7", "Text8"}},
+    {"z11", &N::z11Re, &N::z11Im, 8.719363916119423, 19.067048323540096},
+    {"z12", &N::z12Re, &N::z12Im, 2.953204101510599, 6.821859063608341},
+    {"z21", &N::z21Re, &N::z21Im, 130.89777170509439, 734.2667184319146},
+    {"z22", &N::z22Re, &N::z22Im, 80.03992320034257, -5.204340962679078},
+    {"y11", &N::y11Re, &N::y11Im, 0.013868883515791734, 0.0030846481611366476},
+    {"y12", &N::y12Re, &N::y12Im, -0.00016385600795431436, -0.0013065220788373792},
+    {"y21", &N::y21Re, &N::y21Im, 0.014157420193408883, -0.13135386312262803},
+    {"y22", &N::y22Re, &N::y22Im, 0.000537079995599761, 0.003674791000791029},
 };
 // clang-format on
 
 // The terminated two-port of the default inputs, stated to six digits and solved from S (both
-// passes run); the z route shows the same digits in the second boxes. The real quantities PL
-// and Pin repeat the field as imaginary part.
+// passes run). The real quantities PL and Pin repeat the field as imaginary part.
 // clang-format off
 inline constexpr StatedValue kSolutionValues[] = {
     {"gammaL", &N::gammaLRe, &N::gammaLIm, 0.76, 0.32},
     {"a2OverA1", &N::a2OverA1Re, &N::a2OverA1Im, -3.19991, 8.77017},
-    {"zi", &N::ziRe, &N::ziIm, 12.0719, -1.56432, {"Label36", "Label39", "Label41", "Label43"}},
+    {"zi", &N::ziRe, &N::ziIm, 12.0719, -1.56432},
     {"gammaIn", &N::gammaInRe, &N::gammaInIm, -0.610012, -0.0405751},
-    {"v1", &N::v1Re, &N::v1Im, 0.287302, -0.310844, {"Label46", "Label47", "Label53", "Label55"}},
-    {"a1", &N::a1Re, &N::a1Im, 0.114671, -0.100791, {"Label6", "Label13"}},
-    {"a2", &N::a2Re, &N::a2Im, 0.517016, 1.32820, {"Label16", "Label18"}},
-    {"b1", &N::b1Re, &N::b1Im, -0.0740400, 0.0568308, {"Label20", "Label22"}},
-    {"b2", &N::b2Re, &N::b2Im, 1.20288, 1.24116, {"Label24", "Label26"}},
-    {"pl", &N::pl, &N::pl, 0.955965, 0.955965, {"Label32", nullptr, "Label61"}},
-    {"pin", &N::pin, &N::pin, 0.0145965, 0.0145965, {"Label34", nullptr, "Label63"}},
-    {"v2", &N::v2Re, &N::v2Im, 12.1615, 18.1681, {"Label49", "Label50", "Label57", "Label59"}},
-    {"zout", &N::zoutRe, &N::zoutIm, 62.4181, -131.970, {"Label69", "Label70", "Label65", "Label66"}},
-    {"i1", &N::i1Re, &N::i1Im, 0.0266877, -0.0222910, {"Label73", "Label74", "Label81", "Label82"}},
-    {"i2", &N::i2Re, &N::i2Im, -0.0969955, 0.0123097, {"Label75", "Label76", "Label83", "Label84"}},
+    {"v1", &N::v1Re, &N::v1Im, 0.287302, -0.310844},
+    {"a1", &N::a1Re, &N::a1Im, 0.114671, -0.100791},
+    {"a2", &N::a2Re, &N::a2Im, 0.517016, 1.32820},
+    {"b1", &N::b1Re, &N::b1Im, -0.0740400, 0.0568308},
+    {"b2", &N::b2Re, &N::b2Im, 1.20288, 1.24116},
+    {"pl", &N::pl, &N::pl, 0.955965, 0.955965},
+    {"pin", &N::pin, &N::pin, 0.0145965, 0.0145965},
+    {"v2", &N::v2Re, &N::v2Im, 12.1615, 18.1681},
+    {"zout", &N::zoutRe, &N::zoutIm, 62.4181, -131.970},
+    {"i1", &N::i1Re, &N::i1Im, 0.0266877, -0.0222910},
+    {"i2", &N::i2Re, &N::i2Im, -0.0969955, 0.0123097},
     {"v2Open", &N::v2OpenRe, &N::v2OpenIm, 16.5913, 4.59927},
 };
 // clang-format on
 
-// The text each box shows for the stated values, with a point: of all the boxes, or of those of
-// the first command alone.
-inline std::vector<std::pair<std::string, std::string>> shownTexts(
-    std::span<const StatedValue> values, bool firstCommandOnly = false) {
-    std::vector<std::pair<std::string, std::string>> shown;
-    for (const StatedValue& value : values) {
-        for (std::size_t i = 0; i < (firstCommandOnly ? 2 : 4); ++i) {
-            if (value.boxes[i] != nullptr) {
-                shown.emplace_back(
-                    value.boxes[i],
-                    formatResult(i % 2 == 0 ? value.expectedRe : value.expectedIm, "."));
-            }
-        }
-    }
-    return shown;
-}
+// The boxes of the upper block after the first button with the default inputs.
+inline constexpr ShownText kSAnalysisShown[] = {
+    {"Label6", "11.47E-02"},  {"Label13", "-10.08E-02"}, {"Label16", "51.70E-02"},
+    {"Label18", "13.28E-01"}, {"Label20", "-74.04E-03"}, {"Label22", "56.83E-03"},
+    {"Label24", "12.03E-01"}, {"Label26", "12.41E-01"},  {"Label32", "95.60E-02"},
+    {"Label34", "14.60E-03"}, {"Label36", "12.07E+00"},  {"Label39", "-15.64E-01"},
+    {"Label46", "28.73E-02"}, {"Label47", "-31.08E-02"}, {"Label49", "12.16E+00"},
+    {"Label50", "18.17E+00"}, {"Label69", "62.42E+00"},  {"Label70", "-13.20E+01"},
+    {"Label73", "26.69E-03"}, {"Label74", "-22.29E-03"}, {"Label75", "-97.00E-03"},
+    {"Label76", "12.31E-03"},
+};
 
-}  // namespace quadripolo::testing
+// The boxes of the lower block after the second button with the default inputs: the same
+// digits by the other road.
+inline constexpr ShownText kZAnalysisShown[] = {
+    {"Label41", "12.07E+00"},  {"Label43", "-15.64E-01"}, {"Label53", "28.73E-02"},
+    {"Label55", "-31.08E-02"}, {"Label57", "12.16E+00"},  {"Label59", "18.17E+00"},
+    {"Label61", "95.60E-02"},  {"Label63", "14.60E-03"},  {"Label65", "62.42E+00"},
+    {"Label66", "-13.20E+01"}, {"Label81", "26.69E-03"},  {"Label82", "-22.29E-03"},
+    {"Label83", "-97.00E-03"}, {"Label84", "12.31E-03"},
+};
+
+// The equivalent-parameter window's z and y boxes after the third button with the default
+// inputs, in a point locale: z11, z12, z21, z22, then y11, y12, y21, y22, Re then Im.
+inline constexpr ShownText kEquivalentShown[] = {
+    {"Label1", "87.19E-01"},  {"Label2", "19.07E+00"},   {"Label3", "29.53E-01"},
+    {"Label4", "68.22E-01"},  {"Label9", "13.09E+01"},   {"Label10", "73.43E+01"},
+    {"Label11", "80.04E+00"}, {"Label12", "-52.04E-01"}, {"Label34", "13.87E-03"},
+    {"Label32", "30.85E-04"}, {"Label31", "-16.39E-05"}, {"Label33", "-13.07E-04"},
+    {"Label26", "14.16E-03"}, {"Label25", "-13.14E-02"}, {"Label24", "53.71E-05"},
+    {"Label23", "36.75E-04"},
+};
+
+// The y fields after the copy of those y values.
+inline constexpr ShownText kCopiedY[] = {
+    {"Text1", "13.87E-03"},  {"Text2", "30.85E-04"}, {"Text5", "-16.39E-05"},
+    {"Text6", "-13.07E-04"}, {"Text3", "14.16E-03"}, {"Text4", "-13.14E-02"},
+    {"Text7", "53.71E-05"},  {"Text8", "36.75E-04"},
+};
+
+}  // namespace quadripolo::test_support

@@ -11,17 +11,21 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
+#include <stdexcept>
 #include <utility>
 
-#include "application.h"
-#include "controls.h"
-#include "form_window.h"
-#include "run_command.h"
 #include "support/worked_example.h"
+#include "ui/application.h"
+#include "ui/controls.h"
+#include "ui/form_window.h"
+#include "ui/run_command.h"
 
 namespace quadripolo::ui {
 
@@ -44,11 +48,10 @@ QString text(FormWindow* window, std::string_view control) {
     return QString::fromStdString(window->text(control));
 }
 
-// The boxes of the stated values, as the commands show them with the default inputs.
-void compareShown(FormWindow* window, std::span<const testing::StatedValue> values,
-                  bool firstCommandOnly = false) {
-    for (const auto& [control, expected] : testing::shownTexts(values, firstCommandOnly)) {
-        QCOMPARE(text(window, control), QString::fromStdString(expected));
+// What the commands show with the default inputs.
+void compareShown(FormWindow* window, std::span<const test_support::ShownText> shown) {
+    for (const auto& [control, expected] : shown) {
+        QCOMPARE(text(window, control), QString::fromUtf8(expected));
     }
 }
 
@@ -111,14 +114,14 @@ private Q_SLOTS:
         click(form1_, "Command2");
         QCOMPARE(text(form1_, "Label41"), QStringLiteral("12.07E+00"));
         click(form1_, "Command1");
-        compareShown(form1_, testing::kSolutionValues);
+        compareShown(form1_, test_support::kSAnalysisShown);
         QCOMPARE(openWindow("Form2"), nullptr);
         click(form1_, "Command3");
         FormWindow* form2 = openWindow("Form2");
         QCOMPARE(form2->focusWidget()->objectName(), QStringLiteral("Text1"));
-        compareShown(form2, testing::kSToZYValues, true);
+        compareShown(form2, test_support::kEquivalentShown);
         click(form2, "Command2");
-        compareShown(form2, testing::kSToZYValues);
+        compareShown(form2, test_support::kCopiedY);
         click(form2, "Command1");
         QCOMPARE(text(form2, "Label35"), QStringLiteral("60.11E-03"));
         click(form1_, "Command3");
@@ -128,7 +131,9 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         click(form1_, "Command3");
         form2 = openWindow("Form2");
-        QCOMPARE(text(form2, "Text1") + text(form2, "Label35") + text(form2, "Text9"), "50");
+        QCOMPARE(text(form2, "Text1"), QString());
+        QCOMPARE(text(form2, "Label35"), QString());
+        QCOMPARE(text(form2, "Text9"), QStringLiteral("50"));
         form1_->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(openWindow("Form2"), form2);
@@ -148,13 +153,13 @@ private Q_SLOTS:
 
     // A refused field and an arithmetic fault each give one OK-only box, and no box changes.
     void messagesAreModalOkOnlyBoxes() {
-        form1_->setText("Text14", "");
+        form1_->setText("Text14", "", {});
         QCOMPARE(answerMessages([&] { click(form1_, "Command3"); }),
                  QStringList{"Hai dimenticato di scrivere il valore della tensione a vuoto in "
                              "Volt efficaci E"});
         QCOMPARE(openWindow("Form2"), nullptr);
-        form1_->setText("Text14", "1");
-        form1_->setText("Text9", "0");
+        form1_->setText("Text14", "1", {});
+        form1_->setText("Text9", "0", {});
         QCOMPARE(answerMessages([&] { click(form1_, "Command1"); }),
                  QStringList{"Calcolo interrotto: divisione per zero durante il calcolo del "
                              "coefficiente di riflessione d'ingresso. Nessun risultato è stato "
@@ -179,7 +184,7 @@ private Q_SLOTS:
                 int flags = Qt::TextWordWrap;
                 if (auto* button = qobject_cast<WrappingButton*>(control)) {
                     room = button->captionRect();
-                    flags = WrappingButton::kCaptionFlags;
+                    flags = button->captionFlags();
                 } else if (auto* label = qobject_cast<QLabel*>(control)) {
                     flags |= label->alignment();
                 }
@@ -215,7 +220,7 @@ private Q_SLOTS:
         QCOMPARE(qobject_cast<QLabel*>(form1_->control("Label37"))->buddy(),
                  form1_->control("Label36"));
 
-        form1_->setText("Text14", "");
+        form1_->setText("Text14", "", {});
         QAccessibleInterface* button =
             QAccessible::queryAccessibleInterface(form1_->control("Command2"));
         const QStringList shown = answerMessages(
@@ -225,6 +230,91 @@ private Q_SLOTS:
                 QTest::qWait(300);  // an animated press clicks a little later
             });
         QCOMPARE(shown.size(), 1);
+    }
+
+    // A result box offers the value its text was formed from, with its unit, on hover; before it
+    // is written it has no tooltip and reads as empty, described all the same. A field written
+    // by the copy takes no tooltip: its text is the user's to change.
+    void fullValueOnHover() {
+        QWidget* box = form1_->control("Label36");
+        QAccessibleInterface* reading = QAccessible::queryAccessibleInterface(box);
+        QCOMPARE(box->toolTip(), QString());
+        QCOMPARE(reading->text(QAccessible::Name), QStringLiteral("vuoto"));
+        QCOMPARE(reading->text(QAccessible::Description),
+                 QStringLiteral("Re(Zi), calcolo con i parametri S, ohm"));
+        click(form1_, "Command1");
+        QCOMPARE(box->toolTip(), QStringLiteral("12.071925996368467 \u03A9"));
+        QCOMPARE(reading->text(QAccessible::Name), QStringLiteral("12.07E+00"));
+        QCOMPARE(form1_->control("Label6")->toolTip(), QStringLiteral("0.11467066036058542"));
+        QCOMPARE(form1_->control("Label73")->toolTip(), QStringLiteral("0.026687723271550313 A"));
+        click(form1_, "Command3");
+        FormWindow* form2 = openWindow("Form2");
+        QCOMPARE(form2->control("Label34")->toolTip(), QStringLiteral("0.013868883515791734 S"));
+        click(form2, "Command2");
+        QCOMPARE(form2->control("Text1")->toolTip(), QString());
+        click(form2, "Command1");
+        QCOMPARE(form2->control("Label37")->toolTip(), QStringLiteral("213.59330453706713 \u00B0"));
+    }
+
+    // A column that a control's kind does not show must hold its default, so a window table cannot
+    // say what the screen does not show.
+    void everyColumnMeansWhatItSays() {
+        const auto obeyed = [](ControlKind kind,
+                               const std::function<void(ControlDescription&)>& change) {
+            ControlDescription row{.kind = kind, .name = "C", .text = {}, .twips = {}};
+            change(row);
+            return obeysEveryColumn(std::span<const ControlDescription>(&row, 1));
+        };
+        using enum ControlKind;
+        QVERIFY(obeyed(Label, [](auto& c) { c.quantity = "q", c.unit = Unit::Ohm; }));
+        QVERIFY(!obeyed(Label, [](auto& c) { c.unit = Unit::Ohm; }));
+        QVERIFY(obeyed(InputField, [](auto& c) { c.border = Border::Sunken; }));
+        QVERIFY(!obeyed(InputField, [](auto& c) { c.wordWrap = true; }));
+        QVERIFY(!obeyed(InputField, [](auto& c) { c.buddy = "L"; }));
+        QVERIFY(!obeyed(InputField, [](auto& c) { c.border = Border::FixedSingle; }));
+        QVERIFY(obeyed(Button, [](auto& c) { c.alignment = Alignment::Right; }));
+        QVERIFY(!obeyed(Button, [](auto& c) { c.border = Border::Sunken; }));
+        QVERIFY(!obeyed(Button, [](auto& c) { c.quantity = "q"; }));
+        QVERIFY(obeyed(Picture, [](auto& c) { c.border = Border::FixedSingle; }));
+        QVERIFY(!obeyed(Picture, [](auto& c) { c.text = "x"; }));
+        QVERIFY(!obeyed(Picture, [](auto& c) { c.alignment = Alignment::Centre; }));
+        QVERIFY(!obeyed(Picture, [](auto& c) { c.font = FontStyle::Regular; }));
+        // A button is drawn in the classic style, which fills its bevel with its colour, and its
+        // caption is placed as its row says: centred, wrapped.
+        QCOMPARE(form1_->control("Command1")->style()->name(), QStringLiteral("windows"));
+        QCOMPARE(qobject_cast<WrappingButton*>(form1_->control("Command1"))->captionFlags(),
+                 static_cast<int>(Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap));
+    }
+
+    // Every control answers to its own name, a caption names a field or a result box that no
+    // other caption names, and Tab visits every control that takes the focus once.
+    void namesAndCaptionsPointOneWay() {
+        for (const WindowDescription* window : {&form1Description(), &form2Description()}) {
+            const QSet<std::string_view> tabOrder(window->focusOrder.begin(),
+                                                  window->focusOrder.end());
+            QCOMPARE(tabOrder.size(), static_cast<qsizetype>(window->focusOrder.size()));
+            QSet<std::string_view> names;
+            QSet<std::string_view> named;
+            for (const ControlDescription& row : window->controls) {
+                QCOMPARE(tabOrder.contains(row.name), row.kind != ControlKind::Label);
+                QVERIFY2(!names.contains(row.name), row.name.data());
+                names.insert(row.name);
+                if (!row.buddy.empty()) {
+                    QVERIFY2(!named.contains(row.buddy), row.buddy.data());
+                    named.insert(row.buddy);
+                    const auto box =
+                        std::ranges::find(window->controls, row.buddy, &ControlDescription::name);
+                    QVERIFY2(box != window->controls.end() && !box->quantity.empty(),
+                             row.name.data());
+                }
+            }
+        }
+    }
+
+    // A name the window does not have is a programming error, not a null control.
+    void unknownControlThrows() {
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, form1_->control("Label999"));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, form1_->setText("Text99", "x", {}));
     }
 };
 
