@@ -25,9 +25,10 @@ build=build-windows
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-    -DQUADRIPOLO_BUILD_BENCH=OFF
+    -DQUADRIPOLO_BUILD_BENCH=OFF -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$PWD/$build/bin"
 cmake --build "$build" --parallel "${QUADRIPOLO_JOBS:-2}"
-program=$build/ui/quadripolo.exe
+# Every executable in one folder, as Qt's project setup would put them beside their DLLs.
+program=$build/bin/quadripolo.exe
 
 # Linked statically: the executable asks Windows' own libraries for nothing beyond the system.
 imports=$(x86_64-w64-mingw32-objdump -p "$program" | sed -n 's/^\tDLL Name: //p' | sort -u)
@@ -43,13 +44,13 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 wineboot -i >/dev/null 2>&1
 
 echo "== GoogleTest under Wine"
-wine "$build/tests/numeric_tests.exe"
-wine "$build/fuzz/commands_replay.exe" fuzz/corpus/commands
+wine "$build/bin/numeric_tests.exe"
+wine "$build/bin/commands_replay.exe" fuzz/corpus/commands
 echo "== Qt Test under Wine"
 # Wine hands a program no variable named QT_*: WINEQT_NAME arrives as QT_NAME. The offscreen
 # platform on Windows reads its fonts from one folder; its log goes to a file.
 WINEQT_QPA_PLATFORM=offscreen WINEQT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/liberation \
-    QTEST_FUNCTION_TIMEOUT=20000 wine "$build/tests/ui/windows_test.exe" \
+    QTEST_FUNCTION_TIMEOUT=20000 wine "$build/bin/windows_test.exe" \
     -o "$build/windows_test.txt,txt" || qt_test_failed=1
 cat "$build/windows_test.txt"
 [ -z "${qt_test_failed:-}" ]

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string_view>
 
 #include "analyses/commands.h"
 #include "core/fault_message.h"
@@ -146,8 +147,19 @@ const struct {
 
 // Each faulting input ends its command at its step with its kind and quantity: no box written, no
 // window opened, and one message that says so.
+// b1 overflows only where Zi lands a rounding away from -Ro, so that Γin is huge but finite: it
+// does with glibc's sine, cosine and power function. With MinGW's, Zi is -Ro itself for every
+// input found (none of 20 million random ones made b1 overflow), and the command ends at Γin,
+// dividing by zero.
+[[maybe_unused]] constexpr std::string_view kStepOnGlibcAlone = "b1";
+
 TEST(Faults, EndTheCommandAtTheNamedStepWithNothingWritten) {
     for (const FaultingInput& row : kFaultingInputs) {
+#ifndef __GLIBC__
+        if (row.step == kStepOnGlibcAlone) {
+            continue;
+        }
+#endif
         NetworkState state;
         FakeWindow window = windowFor(row.command);
         for (const auto& [control, text] : row.texts) {
