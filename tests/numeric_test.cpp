@@ -101,14 +101,15 @@ TEST(FieldReading, GivesEachFieldsMessagesInReadingOrder) {
 TEST(FieldReading, ConvertsTheLongestDecimalPrefixWhateverTheLocale) {
     std::setlocale(LC_ALL, "it_IT.UTF-8");  // a comma locale where it is generated
     const std::string zeros(400, '0');
-    // The last four: below the doubles by the exponent, below them by the leading zeros, an
-    // exponent beyond int64, many digits that round up to 1.
+    // From "1e-400" on: below the doubles by the exponent (either letter), a subnormal, below
+    // them by the leading zeros, an exponent beyond int64, many digits that round up to 1.
     // clang-format off
     const std::pair<std::string, double> accepted[] = {
         {"1.2.3", 1.2}, {"1-2", 1}, {"1e2e3", 100}, {"-", 0}, {".", 0}, {"+-5", 0}, {"1e", 1},
         {"1e-", 1}, {"1E-5", 0.00001}, {"5E3", 5000}, {".5", 0.5}, {"5.", 5}, {"-.5E1", -5},
-        {"+7", 7}, {"1e-400", 0}, {"1e-320", 1e-320}, {"-1." + zeros + "1e-330", -0.0},
-        {"0." + zeros + "1e50", 0}, {"1e-" + std::string(30, '9'), 0},
+        {"+7", 7}, {"1e-400", 0}, {"1E-400", 0}, {"1e-320", 1e-320},
+        {"-1." + zeros + "1e-330", -0.0}, {"0." + zeros + "1e50", 0},
+        {"1e-" + std::string(30, '9'), 0},
         {"0." + std::string(400, '9'), 1}};
     // clang-format on
     for (const auto& [text, value] : accepted) {
