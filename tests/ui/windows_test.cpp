@@ -311,6 +311,32 @@ private Q_SLOTS:
         }
     }
 
+    // A control whose row gives a colour is painted in it, in the role its kind shows; a label or
+    // the picture without one lets the window's background show.
+    void everyBackgroundIsPainted() {
+        click(form1_, "Command3");
+        for (FormWindow* window : {form1_, openWindow("Form2")}) {
+            const WindowDescription& description =
+                window == form1_ ? form1Description() : form2Description();
+            for (const ControlDescription& row : description.controls) {
+                const QWidget* control = window->control(row.name);
+                const bool filled =
+                    row.kind == ControlKind::Label || row.kind == ControlKind::Picture;
+                if (row.background == nullptr) {
+                    QVERIFY2(!filled || !control->autoFillBackground(), row.name.data());
+                    continue;
+                }
+                const QPalette::ColorRole role =
+                    row.kind == ControlKind::InputField ? QPalette::Base
+                    : row.kind == ControlKind::Button   ? QPalette::Button
+                                                        : QPalette::Window;
+                QVERIFY2(!filled || control->autoFillBackground(), row.name.data());
+                QCOMPARE(control->palette().color(role),
+                         QColor(row.background->red, row.background->green, row.background->blue));
+            }
+        }
+    }
+
     // A name the window does not have is a programming error, not a null control.
     void unknownControlThrows() {
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, form1_->control("Label999"));
