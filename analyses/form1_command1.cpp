@@ -26,7 +26,6 @@ constexpr ResultBox kSAnalysisBoxes[] = {
 }  // namespace
 
 void Command1_Click(NetworkState& state, Window& form1) {
-    const NamingSteps namingSteps;
     if (!readFields(state, form1, kMainWindowFields)) {
         return;
     }

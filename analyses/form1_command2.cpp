@@ -23,7 +23,6 @@ constexpr ResultBox kZAnalysisBoxes[] = {
 }  // namespace
 
 void Command2_Click(NetworkState& state, Window& form1) {
-    const NamingSteps namingSteps;
     if (!readFields(state, form1, kMainWindowFields)) {
         return;
     }

@@ -18,7 +18,6 @@ constexpr ResultBox kSBoxes[] = {
 }  // namespace
 
 void Command1_Click(NetworkState& state, Window& form2) {
-    const NamingSteps namingSteps;
     if (!readFields(state, form2, kYWindowFields)) {
         return;
     }

@@ -7,27 +7,23 @@ namespace quadripolo {
 
 namespace {
 
-// b = Sx1·a1 + Sx2·a2, each product kept in its field.
-struct ReflectedWave {
-    Quantity quantity;
-    ComplexField sx1;
-    ComplexField sx1A1;
-    ComplexField sx2;
-    ComplexField sx2A2;
-    ComplexField b;
-};
-
-void reflectedWave(NetworkState& state, const ReflectedWave& wave) {
-    ComplexStep(state, wave.quantity)
-        .first(wave.sx1.re, wave.sx1.im)
+// A reflected wave, b1 = S11·a1 + S12·a2 or b2 = S21·a1 + S22·a2: each product kept in its
+// field, then their sum.
+void reflectedWave(NetworkState& state, Quantity wave, ComplexField sOfA1, ComplexField sOfA2,
+                   ComplexField productWithA1, ComplexField productWithA2, ComplexField result) {
+    ComplexStep(state, wave)
+        .first(sOfA1.re, sOfA1.im)
         .second(state.a1Re, state.a1Im)
-        .productInto(wave.sx1A1);
-    ComplexStep(state, wave.quantity)
-        .first(wave.sx2.re, wave.sx2.im)
+        .productInto(productWithA1);
+    ComplexStep(state, wave)
+        .first(sOfA2.re, sOfA2.im)
         .second(state.a2Re, state.a2Im)
-        .productInto(wave.sx2A2);
-    wave.b.re = wave.sx1A1.re + wave.sx2A2.re;
-    wave.b.im = wave.sx1A1.im + wave.sx2A2.im;
+        .productThen([&](CheckedDouble re, CheckedDouble im) {
+            productWithA2.re = re;
+            productWithA2.im = im;
+            result.re = productWithA1.re + productWithA2.re;
+            result.im = productWithA1.im + productWithA2.im;
+        });
 }
 
 // The chain common to both passes, once a2OverA1 is set: Γin, Zi, V1 and the four waves.
@@ -63,18 +59,12 @@ void solveFromA2OverA1(NetworkState& state) {
         .second(state.a2OverA1Re, state.a2OverA1Im)
         .productInto({state.a2Re, state.a2Im});
 
-    reflectedWave(state, {.quantity = Quantity::B1,
-                          .sx1 = {state.s11Re, state.s11Im},
-                          .sx1A1 = {state.s11A1Re, state.s11A1Im},
-                          .sx2 = {state.s12Re, state.s12Im},
-                          .sx2A2 = {state.s12A2Re, state.s12A2Im},
-                          .b = {state.b1Re, state.b1Im}});
-    reflectedWave(state, {.quantity = Quantity::B2,
-                          .sx1 = {state.s21Re, state.s21Im},
-                          .sx1A1 = {state.s21A1Re, state.s21A1Im},
-                          .sx2 = {state.s22Re, state.s22Im},
-                          .sx2A2 = {state.s22A2Re, state.s22A2Im},
-                          .b = {state.b2Re, state.b2Im}});
+    reflectedWave(state, Quantity::B1, {state.s11Re, state.s11Im}, {state.s12Re, state.s12Im},
+                  {state.s11A1Re, state.s11A1Im}, {state.s12A2Re, state.s12A2Im},
+                  {state.b1Re, state.b1Im});
+    reflectedWave(state, Quantity::B2, {state.s21Re, state.s21Im}, {state.s22Re, state.s22Im},
+                  {state.s21A1Re, state.s21A1Im}, {state.s22A2Re, state.s22A2Im},
+                  {state.b2Re, state.b2Im});
 }
 
 // a2 / a1 = S21·ΓL / (1 − S22·ΓL), from the two products as they stand.
@@ -98,9 +88,9 @@ void solveOpenOutput(NetworkState& state) {
     state.s21GammaLIm = state.s21Im;
     solveForLoadReflection(state);
 
-    forming(Quantity::V2Open);
-    state.v2OpenRe = squareRoot(state.ro) * (state.b2Re + state.a2Re);
-    state.v2OpenIm = squareRoot(state.ro) * (state.b2Im + state.a2Im);
+    Step(Quantity::V2Open)
+        .forms(state.v2OpenRe, squareRoot(state.ro) * (state.b2Re + state.a2Re))
+        .forms(state.v2OpenIm, squareRoot(state.ro) * (state.b2Im + state.a2Im));
 }
 
 void solveLoaded(NetworkState& state) {
@@ -120,16 +110,14 @@ void solveLoaded(NetworkState& state) {
         .productInto({state.s22GammaLRe, state.s22GammaLIm});
     solveForLoadReflection(state);
 
-    forming(Quantity::Pl);
-    state.pl =
-        (square(state.b2Re) + square(state.b2Im)) - (square(state.a2Re) + square(state.a2Im));
-    forming(Quantity::Pin);
-    state.pin =
-        (square(state.a1Re) + square(state.a1Im)) - (square(state.b1Re) + square(state.b1Im));
+    Step(Quantity::Pl).forms(state.pl, (square(state.b2Re) + square(state.b2Im)) -
+                                           (square(state.a2Re) + square(state.a2Im)));
+    Step(Quantity::Pin).forms(state.pin, (square(state.a1Re) + square(state.a1Im)) -
+                                             (square(state.b1Re) + square(state.b1Im)));
 
-    forming(Quantity::V2);
-    state.v2Re = squareRoot(state.ro) * (state.b2Re + state.a2Re);
-    state.v2Im = squareRoot(state.ro) * (state.b2Im + state.a2Im);
+    Step(Quantity::V2)
+        .forms(state.v2Re, squareRoot(state.ro) * (state.b2Re + state.a2Re))
+        .forms(state.v2Im, squareRoot(state.ro) * (state.b2Im + state.a2Im));
 
     // The output seen as V2open behind Zout, closed on ZL: Zout = ZL·(V2open − V2)/V2. A short
     // circuit makes that 0 × (a quotient of rounding noise, V2 being 0); there Zout is the open
@@ -147,12 +135,12 @@ void solveLoaded(NetworkState& state) {
     }
 
     // The currents multiply by the reciprocal of √Ro, formed first.
-    forming(Quantity::I1);
-    state.i1Re = (state.a1Re - state.b1Re) * (1.0 / squareRoot(state.ro));
-    state.i1Im = (state.a1Im - state.b1Im) * (1.0 / squareRoot(state.ro));
-    forming(Quantity::I2);
-    state.i2Re = (state.a2Re - state.b2Re) * (1.0 / squareRoot(state.ro));
-    state.i2Im = (state.a2Im - state.b2Im) * (1.0 / squareRoot(state.ro));
+    Step(Quantity::I1)
+        .forms(state.i1Re, (state.a1Re - state.b1Re) * (1.0 / squareRoot(state.ro)))
+        .forms(state.i1Im, (state.a1Im - state.b1Im) * (1.0 / squareRoot(state.ro)));
+    Step(Quantity::I2)
+        .forms(state.i2Re, (state.a2Re - state.b2Re) * (1.0 / squareRoot(state.ro)))
+        .forms(state.i2Im, (state.a2Im - state.b2Im) * (1.0 / squareRoot(state.ro)));
 
     if (shortCircuitLoad) {
         ComplexStep(state, Quantity::Zout)

@@ -12,15 +12,14 @@ namespace {
 // degrees, or 0 when the imaginary part is 0 too).
 void toPolar(Quantity magnitudeQuantity, Quantity phaseQuantity, ComplexField rectangular,
              CheckedDouble& magnitude, CheckedDouble& phase) {
-    forming(magnitudeQuantity);
-    magnitude = squareRoot(square(rectangular.re) + square(rectangular.im));
+    Step(magnitudeQuantity)
+        .forms(magnitude, squareRoot(square(rectangular.re) + square(rectangular.im)));
     if (rectangular.re == 0.0) {
         rectangular.re = 1E-100;
     }
-    forming(phaseQuantity);
-    phase = (arctangent(rectangular.im / rectangular.re) * 180.0) / kPi15;
+    Step(phaseQuantity).forms(phase, (arctangent(rectangular.im / rectangular.re) * 180.0) / kPi15);
     if (rectangular.re < 0.0) {
-        phase = phase + 180.0;
+        Step(phaseQuantity).forms(phase, phase + 180.0);
     }
 }
 
@@ -34,13 +33,14 @@ void convertYToS(NetworkState& state) {
     ComplexStep(state, Quantity::DeltaY)  // Δ = y11·y22 − y12·y21
         .first(state.y12Re, state.y12Im)
         .second(state.y21Re, state.y21Im)
-        .product();
-    state.deltaYRe = state.y11y22Re - state.workResultRe;
-    state.deltaYIm = state.y11y22Im - state.workResultIm;
+        .productThen([&](CheckedDouble re, CheckedDouble im) {
+            state.deltaYRe = state.y11y22Re - re;
+            state.deltaYIm = state.y11y22Im - im;
+        });
 
-    forming(Quantity::ConvDen);  // D = 1 + y11 + y22 + Δ
-    state.convDenRe = ((state.y11Re + 1.0) + state.y22Re) + state.deltaYRe;
-    state.convDenIm = (state.y22Im + state.y11Im) + state.deltaYIm;
+    Step(Quantity::ConvDen)  // D = 1 + y11 + y22 + Δ
+        .forms(state.convDenRe, ((state.y11Re + 1.0) + state.y22Re) + state.deltaYRe)
+        .forms(state.convDenIm, (state.y22Im + state.y11Im) + state.deltaYIm);
 
     ComplexStep(state, Quantity::S11)
         .first(((1.0 - state.y11Re) + state.y22Re) - state.deltaYRe,

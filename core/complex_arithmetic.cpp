@@ -19,9 +19,8 @@ void complexDivide(CheckedDouble& p, CheckedDouble& q, CheckedDouble& r, Checked
     im = dividendIm / (square(r) + square(s));
 }
 
-ComplexStep::ComplexStep(NetworkState& state, Quantity quantity) noexcept : state_(state) {
-    forming(quantity);
-}
+ComplexStep::ComplexStep(NetworkState& state, Quantity quantity) noexcept
+    : state_(state), step_(quantity) {}
 
 ComplexStep& ComplexStep::first(CheckedDouble re, CheckedDouble im) {
     state_.workARe = re;
@@ -77,9 +76,9 @@ namespace {
 
 void polarToRectangular(Quantity quantity, CheckedDouble magnitude, CheckedDouble phase,
                         ComplexField rectangular) {
-    forming(quantity);
-    rectangular.re = magnitude * cosine(phase);
-    rectangular.im = magnitude * sine(phase);
+    Step(quantity)
+        .forms(rectangular.re, magnitude * cosine(phase))
+        .forms(rectangular.im, magnitude * sine(phase));
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "checked_double.h"
-#include "floating_point_fault.h"
 #include "network_state.h"
+#include "step.h"
 
 namespace quadripolo {
 
@@ -26,9 +26,10 @@ struct ComplexField {
 };
 
 // One complex product or quotient through the record's work operands, written in the order in
-// which it is formed: the quantity is named, the first operand formed and stored into workARe,
-// workAIm, the second into workBRe, workBIm, then the routine leaves workResultRe,
-// workResultIm. A fault on the way names the quantity, and what was stored before it stays.
+// which it is formed, and named by the quantity it forms for the whole statement: the first
+// operand is formed and stored into workARe, workAIm, the second into workBRe, workBIm, the
+// routine leaves workResultRe, workResultIm, and the last link stores what the step forms from
+// them. A fault on the way names the quantity, and what was stored before it stays.
 //
 //     ComplexStep(state, Quantity::GammaIn)
 //         .first(state.ziRe - state.ro, state.ziIm)
@@ -41,19 +42,32 @@ public:
     ComplexStep& first(CheckedDouble re, CheckedDouble im);
     ComplexStep& second(CheckedDouble re, CheckedDouble im);
 
-    // The result stays in workResultRe, workResultIm for the statements that finish the step.
-    void product();
-    void quotient();
-    // The same, then the result is copied into `result`.
+    // The result copied into `result`.
     void productInto(ComplexField result);
     void quotientInto(ComplexField result);
-    // The quotient, then result.re = factor × its real part, result.im = factor × its imaginary.
+    // result.re = factor × the quotient's real part, then result.im = factor × its imaginary.
     void quotientTimesInto(CheckedDouble factor, ComplexField result);
-    // The quotient, then result.re = its real part / divisor, result.im = its imaginary / divisor.
+    // result.re = the quotient's real part / divisor, then result.im = its imaginary / divisor.
     void quotientOverInto(CheckedDouble divisor, ComplexField result);
+    // finish(real part, imaginary part): the statements that complete the quantity from the
+    // result, still named by it.
+    template <class Finish>
+    void productThen(Finish finish) {
+        product();
+        finish(state_.workResultRe, state_.workResultIm);
+    }
+    template <class Finish>
+    void quotientThen(Finish finish) {
+        quotient();
+        finish(state_.workResultRe, state_.workResultIm);
+    }
 
 private:
+    void product();
+    void quotient();
+
     NetworkState& state_;
+    Step step_;
 };
 
 // The 15-digit literal with which angles are converted; its double lies 7 units in the last

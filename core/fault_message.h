@@ -8,8 +8,8 @@
 
 namespace quadripolo {
 
-// The Italian words for each fault kind and each quantity, one exhaustive switch each: built with
-// -Werror=switch, a value without words does not build.
+// The Italian words for each fault kind (an exhaustive switch: built with -Werror=switch, a kind
+// without words does not build) and each quantity (a table checked complete at compile time).
 std::string_view faultWords(FaultKind kind);
 std::string_view quantityWords(Quantity quantity);
 

@@ -17,20 +17,13 @@ constexpr std::string_view kBadValueSuffix =
     "forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3";
 
 void store(NetworkState& state, const InputField& field, CheckedDouble value) {
-    if (field.quantity) {
-        forming(*field.quantity);
-    }
     CheckedDouble& target = state.*field.target;
-    switch (field.reading) {
-        case Reading::AsTyped:
-            target = value;
-            break;
-        case Reading::DegreesToRadians:
-            target = degreesToRadians(value);
-            break;
-        case Reading::TimesRo:
-            target = value * state.ro;
-            break;
+    if (const auto* phase = std::get_if<DegreesToRadians>(&field.reading)) {
+        Step(phase->quantity).forms(target, degreesToRadians(value));
+    } else if (const auto* admittance = std::get_if<TimesRo>(&field.reading)) {
+        Step(admittance->quantity).forms(target, value * state.ro);
+    } else {
+        target = value;
     }
 }
 
@@ -65,7 +58,7 @@ bool readFields(NetworkState& state, Window& window, std::span<const InputField>
     }
     for (const bool admittances : {false, true}) {
         for (const InputField& field : fields) {
-            if ((field.reading == Reading::TimesRo) == admittances) {
+            if (std::holds_alternative<TimesRo>(field.reading) == admittances) {
                 // The check has refused every text that does not convert.
                 store(state, field, convertNumericText(window.text(field.control)).value());
             }

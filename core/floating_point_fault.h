@@ -90,9 +90,9 @@ enum class Quantity {
     I2,
     // S from y.
     Y11Y22,
-    DeltaY,  // the last: kLastQuantity
+    DeltaY,
+    Count,  // not a quantity: how many there are
 };
-inline constexpr Quantity kLastQuantity = Quantity::DeltaY;
 
 // Raised by the step that faults. It travels up untouched to the one place where a click's
 // command is run, which tells the user.
@@ -102,7 +102,7 @@ public:
         : kind_(kind), quantity_(quantity) {}
 
     FaultKind kind() const noexcept { return kind_; }
-    // Empty only when the running command has named no step yet, which its routines never leave.
+    // Empty only for a fault raised outside every step, which no routine does.
     std::optional<Quantity> quantity() const noexcept { return quantity_; }
 
 private:
@@ -110,21 +110,7 @@ private:
     std::optional<Quantity> quantity_;
 };
 
-// Names the quantity that the steps from here on form, until the next step names its own: a
-// fault raised on the way carries it. Every step names its quantity before it forms anything,
-// so the statements that finish a complex step (Zi = Ro·zn) are named by it too.
-void forming(Quantity quantity) noexcept;
-
-// The span of one command: no quantity is named when it starts, nor after it ends, so a fault
-// never carries the name of a step that an earlier command formed.
-class NamingSteps {
-public:
-    NamingSteps() noexcept;
-    ~NamingSteps();
-    NamingSteps(const NamingSteps&) = delete;
-    NamingSteps& operator=(const NamingSteps&) = delete;
-};
-
+// Raises the fault with the name of the step that is forming a value (core/step.h), if any.
 [[noreturn]] void raiseFault(FaultKind kind);
 
 }  // namespace quadripolo

@@ -9,15 +9,12 @@ namespace quadripolo {
 
 namespace {
 
-// A diagonal z parameter, once the product of its two factors stands in the work result:
-// numerator = S12·S21 + that product, kept in its field, then z = Ro × (numerator / Dz).
-void diagonalZ(NetworkState& state, Quantity z, ComplexField numerator, ComplexField result) {
-    numerator.re = state.s12s21Re + state.workResultRe;
-    numerator.im = state.s12s21Im + state.workResultIm;
-    ComplexStep(state, z)
-        .first(numerator.re, numerator.im)
-        .second(state.convDenRe, state.convDenIm)
-        .quotientTimesInto(state.ro, result);
+// The last link of a diagonal z parameter's numerator: S12·S21 + the product of its factors.
+auto addedToS12S21(NetworkState& state, ComplexField numerator) {
+    return [&state, numerator](CheckedDouble re, CheckedDouble im) {
+        numerator.re = state.s12s21Re + re;
+        numerator.im = state.s12s21Im + im;
+    };
 }
 
 void convertSToZ(NetworkState& state) {
@@ -29,16 +26,19 @@ void convertSToZ(NetworkState& state) {
         .first(state.s12Re, state.s12Im)
         .second(state.s21Re, state.s21Im)
         .productInto({state.s12s21Re, state.s12s21Im});
-    forming(Quantity::ConvDen);  // Dz = (1 − S11)(1 − S22) − S12·S21
-    state.convDenRe = state.zDenLeftRe - state.s12s21Re;
-    state.convDenIm = state.zDenLeftIm - state.s12s21Im;
+    Step(Quantity::ConvDen)  // Dz = (1 − S11)(1 − S22) − S12·S21
+        .forms(state.convDenRe, state.zDenLeftRe - state.s12s21Re)
+        .forms(state.convDenIm, state.zDenLeftIm - state.s12s21Im);
 
-    ComplexStep(state, Quantity::Z11Num)  // (1 + S11)(1 − S22)
+    ComplexStep(state, Quantity::Z11Num)  // S12·S21 + (1 + S11)(1 − S22)
         .first(state.s11Re + 1.0, state.s11Im)
         .second(1.0 - state.s22Re, -state.s22Im)
-        .product();
-    diagonalZ(state, Quantity::Z11, {state.z11NumRe, state.z11NumIm}, {state.z11Re, state.z11Im});
-    // The off-diagonal ones: z12 = Ro × (2·S12 / Dz), z21 likewise.
+        .productThen(addedToS12S21(state, {state.z11NumRe, state.z11NumIm}));
+    // z = Ro × (dividend / Dz).
+    ComplexStep(state, Quantity::Z11)
+        .first(state.z11NumRe, state.z11NumIm)
+        .second(state.convDenRe, state.convDenIm)
+        .quotientTimesInto(state.ro, {state.z11Re, state.z11Im});
     ComplexStep(state, Quantity::Z12)
         .first(state.s12Re + state.s12Re, state.s12Im + state.s12Im)
         .second(state.convDenRe, state.convDenIm)
@@ -47,12 +47,14 @@ void convertSToZ(NetworkState& state) {
         .first(state.s21Re + state.s21Re, state.s21Im + state.s21Im)
         .second(state.convDenRe, state.convDenIm)
         .quotientTimesInto(state.ro, {state.z21Re, state.z21Im});
-
-    ComplexStep(state, Quantity::Z22Num)  // (1 − S11)(1 + S22)
+    ComplexStep(state, Quantity::Z22Num)  // S12·S21 + (1 − S11)(1 + S22)
         .first(1.0 - state.s11Re, -state.s11Im)
         .second(state.s22Re + 1.0, state.s22Im)
-        .product();
-    diagonalZ(state, Quantity::Z22, {state.z22NumRe, state.z22NumIm}, {state.z22Re, state.z22Im});
+        .productThen(addedToS12S21(state, {state.z22NumRe, state.z22NumIm}));
+    ComplexStep(state, Quantity::Z22)
+        .first(state.z22NumRe, state.z22NumIm)
+        .second(state.convDenRe, state.convDenIm)
+        .quotientTimesInto(state.ro, {state.z22Re, state.z22Im});
 }
 
 // y straight from S, not by inverting z; both agree wherever both exist.
@@ -64,26 +66,28 @@ void convertSToY(NetworkState& state) {
     ComplexStep(state, Quantity::DeltaS)  // ΔS = S11·S22 − S12·S21
         .first(state.s12Re, state.s12Im)
         .second(state.s21Re, state.s21Im)
-        .product();
-    state.deltaSRe = (-state.workResultRe) + state.s11s22Re;
-    state.deltaSIm = (-state.workResultIm) + state.s11s22Im;
+        .productThen([&](CheckedDouble re, CheckedDouble im) {
+            state.deltaSRe = (-re) + state.s11s22Re;
+            state.deltaSIm = (-im) + state.s11s22Im;
+        });
+    Step(Quantity::YDen)  // Dy = 1 + S11 + S22 + ΔS
+        .forms(state.yDenRe, state.s11Re + 1.0 + state.s22Re + state.deltaSRe)
+        .forms(state.yDenIm, state.s22Im + state.s11Im + state.deltaSIm);
 
-    forming(Quantity::YDen);  // Dy = 1 + S11 + S22 + ΔS
-    state.yDenRe = state.s11Re + 1.0 + state.s22Re + state.deltaSRe;
-    state.yDenIm = state.s22Im + state.s11Im + state.deltaSIm;
-
-    // y = (numerator / Dy) / Ro.
+    // y = (dividend / Dy) / Ro.
     ComplexStep(state, Quantity::Y11)
         .first(1.0 - state.s11Re + state.s22Re - state.deltaSRe,
                -state.s11Im + state.s22Im - state.deltaSIm)
         .second(state.yDenRe, state.yDenIm)
         .quotientOverInto(state.ro, {state.y11Re, state.y11Im});
     ComplexStep(state, Quantity::Y12)
-        .first(state.s12Re * (-2.0), state.s12Im * (-2.0))
+        .first(state.s12Re * (-2.0),
+               state.s12Im * (-2.0))
         .second(state.yDenRe, state.yDenIm)
         .quotientOverInto(state.ro, {state.y12Re, state.y12Im});
     ComplexStep(state, Quantity::Y21)
-        .first(state.s21Re * (-2.0), state.s21Im * (-2.0))
+        .first(state.s21Re * (-2.0),
+               state.s21Im * (-2.0))
         .second(state.yDenRe, state.yDenIm)
         .quotientOverInto(state.ro, {state.y21Re, state.y21Im});
     ComplexStep(state, Quantity::Y22)

@@ -10,38 +10,28 @@ namespace {
 
 // The impedance seen at one port with `load` on the other: z − z12·z21 / (load + zOther), so
 // Zi = z11 − Q with Q = z12·z21 / (ZL + z22), and Zout = z22 − U with U = z12·z21 / (Ze + z11).
-struct PortImpedance {
-    Quantity quantity;
-    ComplexField z;
-    ComplexField load;
-    ComplexField zOther;
-    ComplexField result;
-};
-
-void portImpedance(NetworkState& state, const PortImpedance& port) {
-    ComplexStep(state, port.quantity)
+// The quotient has no field of its own: a fault in it is named by the impedance it leads to.
+void portImpedance(NetworkState& state, Quantity impedance, ComplexField z, ComplexField load,
+                   ComplexField zOther, ComplexField result) {
+    ComplexStep(state, impedance)
         .first(state.z12z21Re, state.z12z21Im)
-        .second(port.load.re + port.zOther.re, port.load.im + port.zOther.im)
-        .quotient();
-    port.result.re = port.z.re - state.workResultRe;
-    port.result.im = port.z.im - state.workResultIm;
+        .second(load.re + zOther.re, load.im + zOther.im)
+        .quotientThen([&](CheckedDouble re, CheckedDouble im) {
+            result.re = z.re - re;
+            result.im = z.im - im;
+        });
 }
 
 }  // namespace
 
-// The quotients Q, R and U have no fields of their own; a fault in one is named by the quantity
-// it leads to.
 void solveByZ(NetworkState& state) {
     ComplexStep(state, Quantity::Z12Z21)
         .first(state.z12Re, state.z12Im)
         .second(state.z21Re, state.z21Im)
         .productInto({state.z12z21Re, state.z12z21Im});
 
-    portImpedance(state, {.quantity = Quantity::ZiByZ,
-                          .z = {state.z11Re, state.z11Im},
-                          .load = {state.zlRe, state.zlIm},
-                          .zOther = {state.z22Re, state.z22Im},
-                          .result = {state.ziByZRe, state.ziByZIm}});
+    portImpedance(state, Quantity::ZiByZ, {state.z11Re, state.z11Im}, {state.zlRe, state.zlIm},
+                  {state.z22Re, state.z22Im}, {state.ziByZRe, state.ziByZIm});
 
     ComplexStep(state, Quantity::V1ByZ)  // V1 = E·Zi / (Ze + Zi)
         .first(state.eRms * state.ziByZRe, state.eRms * state.ziByZIm)
@@ -64,26 +54,24 @@ void solveByZ(NetworkState& state) {
     ComplexStep(state, Quantity::I2ByZ)  // I2 = −(V2 / ZL): the load carries −I2
         .first(state.v2ByZRe, state.v2ByZIm)
         .second(state.zlRe, state.zlIm)
-        .quotient();
-    state.i2ByZRe = -state.workResultRe;
-    state.i2ByZIm = -state.workResultIm;
+        .quotientThen([&](CheckedDouble re, CheckedDouble im) {
+            state.i2ByZRe = -re;
+            state.i2ByZIm = -im;
+        });
 
-    forming(Quantity::PlByZ);
-    state.plByZ = (square(state.i2ByZRe) + square(state.i2ByZIm)) * state.zlRe;
+    Step(Quantity::PlByZ)
+        .forms(state.plByZ, (square(state.i2ByZRe) + square(state.i2ByZIm)) * state.zlRe);
 
     ComplexStep(state, Quantity::I1ByZ)
         .first(state.v1ByZRe, state.v1ByZIm)
         .second(state.ziByZRe, state.ziByZIm)
         .quotientInto({state.i1ByZRe, state.i1ByZIm});
 
-    forming(Quantity::PinByZ);  // with the input resistance of this same solution
-    state.pinByZ = (square(state.i1ByZIm) + square(state.i1ByZRe)) * state.ziByZRe;
+    Step(Quantity::PinByZ)  // with the input resistance of this same solution
+        .forms(state.pinByZ, (square(state.i1ByZIm) + square(state.i1ByZRe)) * state.ziByZRe);
 
-    portImpedance(state, {.quantity = Quantity::ZoutByZ,
-                          .z = {state.z22Re, state.z22Im},
-                          .load = {state.zeRe, state.zeIm},
-                          .zOther = {state.z11Re, state.z11Im},
-                          .result = {state.zoutByZRe, state.zoutByZIm}});
+    portImpedance(state, Quantity::ZoutByZ, {state.z22Re, state.z22Im}, {state.zeRe, state.zeIm},
+                  {state.z11Re, state.z11Im}, {state.zoutByZRe, state.zoutByZIm});
 }
 
 }  // namespace quadripolo

@@ -12,6 +12,7 @@
 
 #include "analyses/commands.h"
 #include "core/fault_message.h"
+#include "core/input_fields.h"
 #include "support/fake_window.h"
 
 namespace {

@@ -3,10 +3,10 @@
 
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
-#include "core/field_reading.h"
 #include "core/window.h"
 #include "worked_example.h"
 
@@ -45,10 +45,13 @@ public:
     }
 };
 
-// A window holding these texts: the main window's initial ones unless told otherwise.
-inline FakeWindow windowWith(std::span<const ShownText> texts = kMainWindowDefaults) {
+// A window holding the main window's initial texts, then `changes`.
+inline FakeWindow windowWith(std::span<const ShownText> changes = {}) {
     FakeWindow window;
-    for (const auto& [control, text] : texts) {
+    for (const auto& [control, text] : kMainWindowDefaults) {
+        window.texts[control] = text;
+    }
+    for (const auto& [control, text] : changes) {
         window.texts[control] = text;
     }
     return window;
