@@ -85,8 +85,8 @@ void applyFrame(QFrame& frame, Border border) {
     }
 }
 
-// A caption, or a result box when it names a quantity: its text selectable, described to
-// assistive technology. A label with a border centres its text vertically, as a box does.
+// A caption, or a result box, whose text is selectable and described to assistive technology. A
+// label with a border centres its text vertically, as a box does.
 QWidget* createLabel(const ControlDescription& description, QWidget& parent) {
     auto* label = new QLabel(&parent);
     label->setTextFormat(Qt::PlainText);
@@ -99,7 +99,7 @@ QWidget* createLabel(const ControlDescription& description, QWidget& parent) {
         label->setAutoFillBackground(true);
         setColour(*label, QPalette::Window, *description.background);
     }
-    if (!description.quantity.empty()) {
+    if (description.kind == ControlKind::ResultBox) {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         label->setAccessibleDescription(accessibleText(description));
     }
@@ -153,6 +153,7 @@ QWidget* createPicture(const ControlDescription& description, QWidget& parent) {
 QWidget* createWidget(const ControlDescription& description, QWidget& parent) {
     switch (description.kind) {
         case ControlKind::Label:
+        case ControlKind::ResultBox:
             return createLabel(description, parent);
         case ControlKind::InputField:
             return createInputField(description, parent);
@@ -203,22 +204,25 @@ QWidget* createControl(const ControlDescription& description, QWidget& parent) {
 
 void writeText(QWidget& control, const ControlDescription& description, const QString& text,
                const QString& formedFrom) {
-    if (auto* field = qobject_cast<QLineEdit*>(&control)) {
-        field->setText(text);
-        return;
+    switch (description.kind) {
+        case ControlKind::InputField:
+            static_cast<QLineEdit&>(control).setText(text);
+            return;
+        case ControlKind::Label:
+            static_cast<QLabel&>(control).setText(text);
+            return;
+        case ControlKind::ResultBox: {
+            static_cast<QLabel&>(control).setText(text);
+            const QString symbol = unitTexts(description.unit).symbol;
+            control.setToolTip(formedFrom.isEmpty() || symbol.isEmpty() ? formedFrom
+                                                                        : formedFrom + ' ' + symbol);
+            control.setAccessibleName(text.isEmpty() ? kEmptyBoxReading : QString());
+            return;
+        }
+        case ControlKind::Button:
+        case ControlKind::Picture:
+            return;  // no command writes them
     }
-    auto* label = qobject_cast<QLabel*>(&control);
-    if (label == nullptr) {
-        return;
-    }
-    label->setText(text);
-    if (description.quantity.empty()) {
-        return;
-    }
-    const QString symbol = unitTexts(description.unit).symbol;
-    label->setToolTip(formedFrom.isEmpty() || symbol.isEmpty() ? formedFrom
-                                                               : formedFrom + ' ' + symbol);
-    label->setAccessibleName(text.isEmpty() ? kEmptyBoxReading : QString());
 }
 
 WrappingButton::WrappingButton(const QString& caption, int captionFlags, QWidget* parent)

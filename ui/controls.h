@@ -23,7 +23,7 @@ QString accessibleText(const ControlDescription& description);
 // Creates one control as a child of `parent`, at its place, with its text, look and names.
 QWidget* createControl(const ControlDescription& description, QWidget& parent);
 
-// Writes a control's text. A result box (a label that names a quantity) also takes as its tooltip
+// Writes the text of `control`, made from `description`. A result box also takes as its tooltip
 // `formedFrom` followed by its unit, or no tooltip when `formedFrom` is empty, and an empty box
 // reads to assistive technology as empty, not as the caption that names it. A field's text is
 // the user's to change, so it takes no tooltip.

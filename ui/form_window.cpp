@@ -8,7 +8,6 @@
 #include <QLocale>
 #include <QMessageBox>
 
-#include <algorithm>
 #include <stdexcept>
 
 #include "controls.h"
@@ -46,7 +45,7 @@ std::invalid_argument unknownControl(std::string_view name) {
 
 FormWindow::FormWindow(const WindowDescription& description, std::span<const ButtonCommand> buttons,
                        NetworkState& state)
-    : QWidget(nullptr), controls_(description.controls), state_(state) {
+    : QWidget(nullptr), state_(state) {
     setObjectName(toQString(description.name));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(toQString(description.caption));
@@ -57,7 +56,8 @@ FormWindow::FormWindow(const WindowDescription& description, std::span<const But
     resize(toPixels(description.clientWidthTwips), toPixels(description.clientHeightTwips));
 
     for (const ControlDescription& controlDescription : description.controls) {
-        createControl(controlDescription, *this);
+        controls_.emplace(controlDescription.name,
+                          Control{createControl(controlDescription, *this), &controlDescription});
     }
     for (const ControlDescription& controlDescription : description.controls) {
         if (!controlDescription.buddy.empty()) {
@@ -92,20 +92,16 @@ FormWindow::FormWindow(const WindowDescription& description, std::span<const But
     }
 }
 
-QWidget* FormWindow::control(std::string_view name) const {
-    QWidget* found = findChild<QWidget*>(toQString(name), Qt::FindDirectChildrenOnly);
-    if (found == nullptr) {
+const FormWindow::Control& FormWindow::find(std::string_view name) const {
+    const auto found = controls_.find(name);
+    if (found == controls_.end()) {
         throw unknownControl(name);
     }
-    return found;
+    return found->second;
 }
 
-const ControlDescription& FormWindow::description(std::string_view name) const {
-    const auto row = std::ranges::find(controls_, name, &ControlDescription::name);
-    if (row == controls_.end()) {
-        throw unknownControl(name);
-    }
-    return *row;
+QWidget* FormWindow::control(std::string_view name) const {
+    return find(name).widget;
 }
 
 std::string FormWindow::text(std::string_view name) const {
@@ -121,7 +117,8 @@ std::string FormWindow::text(std::string_view name) const {
 
 void FormWindow::setText(std::string_view name, const std::string& text,
                          std::string_view formedFrom) {
-    writeText(*control(name), description(name), toQString(text), toQString(formedFrom));
+    const Control& found = find(name);
+    writeText(*found.widget, *found.description, toQString(text), toQString(formedFrom));
 }
 
 // Titled with the program's name, an OK button and no icon, modal for the application.

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <map>
 #include <span>
 #include <string_view>
 
@@ -37,9 +38,14 @@ public:
     Window& loadAndShowEquivalentWindow() override;
 
 private:
-    const ControlDescription& description(std::string_view name) const;
+    // A control of the window and the row it was made from.
+    struct Control {
+        QWidget* widget;
+        const ControlDescription* description;
+    };
+    const Control& find(std::string_view name) const;
 
-    std::span<const ControlDescription> controls_;
+    std::map<std::string_view, Control, std::less<>> controls_;  // by name
     NetworkState& state_;
     QPointer<FormWindow> equivalentWindow_;
 };

@@ -46,7 +46,8 @@ inline constexpr Rgb kContactLine{192, 255, 255};
 }  // namespace colours
 
 enum class ControlKind {
-    Label,       // a caption, or a result box that a command writes into
+    Label,       // a caption: a text on the window
+    ResultBox,   // a label that a command writes a result into, described by its quantity
     InputField,  // a single-line text field
     Button,      // a push button with a wrapping caption and its own background colour
     Picture,     // a box showing the schematic at its natural size
@@ -110,8 +111,8 @@ constexpr bool allWholePixels(std::span<const ControlDescription> controls) {
 }
 
 // True when every column of every row means what it says for the row's kind: a column that a kind
-// does not show holds its default. A label takes every column (block and unit only with a
-// quantity); a field has no word wrap, no caption to name it by and no single-line border; a
+// does not show holds its default. A caption is described by nothing, and names at most its
+// box; a result box is described by its quantity and names nothing; a field has no word wrap, no caption to name it by and no single-line border; a
 // button's caption is aligned and wrapped as its row says, and it has no border and no
 // description besides its caption; a picture shows no text, from its top-left corner, and is
 // described by its quantity alone. Only a label's size follows its text.
@@ -121,7 +122,9 @@ constexpr bool obeysEveryColumn(std::span<const ControlDescription> controls) {
             !c.quantity.empty() || (c.block.empty() && c.unit == Unit::None);
         switch (c.kind) {
             case ControlKind::Label:
-                return describedOrNot;
+                return c.quantity.empty() && describedOrNot;
+            case ControlKind::ResultBox:
+                return !c.quantity.empty() && c.buddy.empty();
             case ControlKind::InputField:
                 return describedOrNot && !c.wordWrap && !c.autoSize && c.buddy.empty() &&
                        c.border != Border::FixedSingle;
@@ -187,7 +190,7 @@ constexpr ControlDescription field(std::string_view name, std::string_view text,
 constexpr ControlDescription resultBox(std::string_view name, TwipRect twips, const Rgb& background,
                                        std::string_view quantity, std::string_view block,
                                        Unit unit) {
-    return {.kind = ControlKind::Label,
+    return {.kind = ControlKind::ResultBox,
             .name = name,
             .text = {},
             .twips = twips,
