@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "result_display.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <iterator>
@@ -87,8 +88,25 @@ std::string formatResult(double value, std::string_view decimalSeparator) {
 }
 
 std::string fullValueText(double value) {
-    char text[32];  // the longest shortest form, "-2.2250738585072014e-308", and more
-    return {text, std::to_chars(text, std::end(text), value).ptr};
+    // The shortest form in characters; for a large value written plain it holds every digit of
+    // the exact integer, more than the shortest digits, and then the scientific form is taken.
+    char plain[32];  // the longest shortest form, "-2.2250738585072014e-308", and more
+    char scientific[32];
+    const std::string_view shortest(plain, std::to_chars(plain, std::end(plain), value).ptr);
+    const std::string_view digitsFirst(
+        scientific,
+        std::to_chars(scientific, std::end(scientific), value, std::chars_format::scientific).ptr);
+    // The significant digits of a form: no sign, point, exponent, nor leading or trailing zeros.
+    const auto significant = [](std::string_view text) {
+        std::string digits;
+        std::ranges::copy_if(text.substr(0, text.find('e')), std::back_inserter(digits),
+                             [](char c) { return c >= '0' && c <= '9'; });
+        const std::size_t first = digits.find_first_not_of('0');
+        return first == std::string::npos
+                   ? std::string()
+                   : digits.substr(first, digits.find_last_not_of('0') + 1 - first);
+    };
+    return std::string(significant(shortest) == significant(digitsFirst) ? shortest : digitsFirst);
 }
 
 void showResult(NetworkState& state, Window& window, std::string_view control, double value) {

@@ -22,8 +22,10 @@ namespace quadripolo {
 // to stand for it, and is rounded from its exact value.
 std::string formatResult(double value, std::string_view decimalSeparator);
 
-// The shortest decimal that reads back as the same double, with a point whatever the locale:
-// "12.071934823163734", "1e-05". Every text a result box shows is written with it.
+// The fewest significant digits that read back as the same double, with a point whatever the
+// locale, plain or scientific, whichever is shorter, but scientific wherever the plain form would
+// need more digits than those: "12.071925996368467", "1e-05", "5.544107114230439e+20" (not
+// "554410711423043895296"). Every text a result box shows is written with it.
 std::string fullValueText(double value);
 
 // Writes formatResult(value) with the window's decimal separator into the control, reads it back

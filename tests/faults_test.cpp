@@ -30,30 +30,10 @@ constexpr Command kZ = form1::Command2_Click;
 constexpr Command kZY = form1::Command3_Click;
 constexpr Command kYS = form2::Command1_Click;
 
-// The texts changed from the main window's defaults or, for the conversion from y, from
-// Re(y11) 0.04 alone with Ro 50.
-FakeWindow windowFor(Command command, const std::vector<ShownText>& changes) {
-    FakeWindow window;
-    if (command == kYS) {
-        for (const char* field : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
-                                  "Text8"}) {
-            window.texts[field] = "0";
-        }
-        window.texts["Text1"] = "0.04";
-        window.texts["Text9"] = "50";
-    } else {
-        window = test_support::windowWith();
-    }
-    for (const auto& [control, text] : changes) {
-        window.texts[control] = text;
-    }
-    return window;
-}
-
 const struct FaultingInput {
     const char* name;
     Command command;
-    std::vector<ShownText> texts;
+    std::vector<ShownText> texts;  // changed from the window's defaults (fake_window.h)
     FaultKind kind;
     Quantity quantity;
 } kFaultingInputs[] = {
@@ -83,7 +63,8 @@ const struct FaultingInput {
 TEST(Faults, EndTheCommandAtTheNamedStepWithNothingWritten) {
     for (const FaultingInput& row : kFaultingInputs) {
         NetworkState state;
-        FakeWindow window = windowFor(row.command, row.texts);
+        FakeWindow window = row.command == kYS ? test_support::yWindowWith(row.texts)
+                                               : test_support::windowWith(row.texts);
         std::optional<FloatingPointFault> fault;
         try {
             row.command(state, window);
@@ -130,7 +111,7 @@ TEST(Faults, AreNamedByTheStepAlive) {
 // Zi − Ro in the work operands.
 TEST(Faults, LeaveTheFirstOperandStoredBeforeTheSecondIsFormed) {
     NetworkState state;
-    FakeWindow form1 = windowFor(kS, {{"Text9", "1.7e308"}});
+    FakeWindow form1 = test_support::windowWith(std::vector<ShownText>{{"Text9", "1.7e308"}});
     EXPECT_THROW(kS(state, form1), FloatingPointFault);
     EXPECT_EQ(double(state.workARe), double(state.ziRe) - double(state.ro));
     EXPECT_EQ(double(state.workAIm), double(state.ziIm));

@@ -66,49 +66,38 @@ TEST(ComplexRoutines, SquareByThePowerFunction) {
     EXPECT_EQ(double(squareRoot(0.0)), 0.0);
 }
 
-// What the spec's examples of the field check say, in the windows' reading order: only the first
-// failing field is reported, and nothing is stored.
+// The field check's messages in the windows' reading order: only the first failing field is
+// reported, and nothing is stored.
 TEST(FieldReading, ReportsTheFirstFailingFieldOnly) {
     const std::string nines(400, '9');
-    const std::string bad =
+    const std::string missing = "Hai dimenticato di scrivere il valore ";
+    const std::string bad = "Errore di inserimento dati per il valore ";
+    const std::string rule =
         ". Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche "
         "in forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3";
     const struct {
-        const char* name;
-        std::vector<ShownText> texts;  // changed from the defaults, or the y fields' own
+        std::vector<ShownText> texts;  // changed from the window's defaults
         bool yWindow;
         std::string message;
     } cases[] = {
-        {"S11 and E empty", {{"Text1", ""}, {"Text14", ""}}, false,
-         "Hai dimenticato di scrivere il valore del modulo di S11"},
-        {"S12 before S21", {{"Text5", ""}, {"Text3", ""}}, false,
-         "Hai dimenticato di scrivere il valore del modulo di S12"},
-        {"E last", {{"Text14", ""}}, false,
-         "Hai dimenticato di scrivere il valore della tensione a vuoto in Volt efficaci E"},
-        {"a comma in Ro", {{"Text9", "0,5"}}, false,
-         "Errore di inserimento dati per il valore di Ro=Zo impedenza di riferimento" + bad},
-        {"a blank in the phase of S22", {{"Text8", " 5"}}, false,
-         "Errore di inserimento dati per il valore della fase di S22 in gradi" + bad},
-        {"400 nines in Ze", {{"Text10", nines.c_str()}}, false,
-         "Errore di inserimento dati per il valore della parte reale di Ze" + bad},
-        {"the y fields empty", {}, true,
-         "Hai dimenticato di scrivere il valore della parte reale di y11"},
-        {"Im(y21) empty", {{"Text1", "0"}, {"Text2", "0"}, {"Text5", "0"}, {"Text6", "0"},
-         {"Text3", "0"}}, true,
-         "Hai dimenticato di scrivere il valore della della parte immaginaria di y21"},
-        {"a letter in Im(y12)", {{"Text1", "0"}, {"Text2", "0"}, {"Text5", "0"}, {"Text6", "x"}},
-         true, "Errore di inserimento dati per il valore della parte immaginaria di y12" + bad},
+        {{{"Text1", ""}, {"Text14", ""}}, false, missing + "del modulo di S11"},
+        {{{"Text5", ""}, {"Text3", ""}}, false, missing + "del modulo di S12"},
+        {{{"Text14", ""}}, false, missing + "della tensione a vuoto in Volt efficaci E"},
+        {{{"Text9", "0,5"}}, false, bad + "di Ro=Zo impedenza di riferimento" + rule},
+        {{{"Text8", " 5"}}, false, bad + "della fase di S22 in gradi" + rule},
+        {{{"Text10", nines.c_str()}}, false, bad + "della parte reale di Ze" + rule},
+        {{{"Text1", ""}, {"Text9", ""}}, true, missing + "della parte reale di y11"},
+        {{{"Text4", ""}}, true, missing + "della della parte immaginaria di y21"},
+        {{{"Text6", "x"}, {"Text3", "x"}}, true, bad + "della parte immaginaria di y12" + rule},
     };
     for (const auto& c : cases) {
-        FakeWindow window = c.yWindow ? FakeWindow() : test_support::windowWith(c.texts);
-        for (const auto& [control, text] : c.texts) {
-            window.texts[control] = text;
-        }
+        FakeWindow window = c.yWindow ? test_support::yWindowWith(c.texts)
+                                      : test_support::windowWith(c.texts);
         NetworkState state;
         const std::span<const InputField> fields = kMainWindowFields;
         EXPECT_FALSE(readFields(state, window, c.yWindow ? kYWindowFields : fields));
-        EXPECT_EQ(window.messages, std::vector{c.message}) << c.name;
-        EXPECT_EQ(double(state.s11Mag) + double(state.y11Re), 0.0) << c.name;
+        EXPECT_EQ(window.messages, std::vector{c.message});
+        EXPECT_EQ(double(state.s11Mag) + double(state.y11Re), 0.0) << c.message;
     }
 }
 
@@ -165,7 +154,11 @@ TEST(Display, FormatsEveryValueAsTheNumberPattern) {
         {1.7976931348623157e308, "17.98E+307", "1.7976931348623157e+308"},
         {2.2250738585072014e-308, "22.25E-309", "2.2250738585072014e-308"},
         {-4.9406564584124654e-323, "-49.41E-324", "-5e-323"},
-        {4.9406564584124654e-324, "49.41E-325", "5e-324"}};
+        {4.9406564584124654e-324, "49.41E-325", "5e-324"},
+        {5.544107114230439e+20, "55.44E+19", "5.544107114230439e+20"},
+        {-1.2345678901234567e+19, "-12.35E+18", "-1.2345678901234567e+19"},
+        {1e-05, "10.00E-06", "1e-05"}, {180, "18.00E+01", "180"},
+        {12.071925996368467, "12.07E+00", "12.071925996368467"}};
     // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(formatResult(c.value, "."), c.text) << c.formedFrom;
@@ -247,12 +240,7 @@ TEST(Commands, ShowZoutForAShortCircuitLoad) {
 // part, phase 0), S22 = 1; the copy then takes the normalised y11, 0.04 × 50.
 TEST(Commands, ConvertTypedY) {
     NetworkState state;
-    FakeWindow form2;
-    for (const char* field : {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8"}) {
-        form2.texts[field] = "0";
-    }
-    form2.texts["Text1"] = "0.04";
-    form2.texts["Text9"] = "50";
+    FakeWindow form2 = test_support::yWindowWith();
     form2::Command1_Click(state, form2);
     expectShown(form2, std::vector<ShownText>{{"Label35", "33.33E-02"},
                                               {"Label37", "18.00E+01"},

@@ -192,6 +192,7 @@ constexpr WindowDescription kForm1{
     .controls = kControls,
     .focusOrder = kFocusOrder,
 };
+static_assert(namesPointOneWay(kControls, kFocusOrder));
 
 }  // namespace
 

@@ -154,6 +154,7 @@ constexpr WindowDescription kForm2{
     .controls = kControls,
     .focusOrder = kFocusOrder,
 };
+static_assert(namesPointOneWay(kControls, kFocusOrder));
 
 }  // namespace
 

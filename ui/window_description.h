@@ -140,6 +140,35 @@ constexpr bool obeysEveryColumn(std::span<const ControlDescription> controls) {
     });
 }
 
+// True when the names point one way: no two controls share a name, no two read the same to
+// assistive technology (quantity and block), a caption names a field or a result box that no other
+// caption names, and the focus order lists every control that takes the focus (fields, buttons,
+// the picture) exactly once.
+constexpr bool namesPointOneWay(std::span<const ControlDescription> controls,
+                                std::span<const std::string_view> focusOrder) {
+    const auto rows = [&](std::string_view name) {
+        return std::ranges::count(controls, name, &ControlDescription::name);
+    };
+    const auto captions = [&](std::string_view name) {
+        return std::ranges::count(controls, name, &ControlDescription::buddy);
+    };
+    const auto focusStops = [&](std::string_view name) {
+        return std::ranges::count(focusOrder, name);
+    };
+    const auto readings = [&](const ControlDescription& c) {
+        return std::ranges::count_if(controls, [&](const ControlDescription& other) {
+            return other.quantity == c.quantity && other.block == c.block;
+        });
+    };
+    return std::ranges::all_of(controls, [&](const ControlDescription& c) {
+        const bool takesFocus = c.kind != ControlKind::Label && c.kind != ControlKind::ResultBox;
+        const bool named = c.kind == ControlKind::InputField || c.kind == ControlKind::ResultBox;
+        return rows(c.name) == 1 && focusStops(c.name) == (takesFocus ? 1 : 0) &&
+               (c.quantity.empty() || readings(c) == 1) &&
+               captions(c.name) <= (named ? 1 : 0) && (c.buddy.empty() || rows(c.buddy) == 1);
+    }) && std::ranges::all_of(focusOrder, [&](std::string_view name) { return rows(name) == 1; });
+}
+
 // The main window: the fourteen inputs, the two result blocks, the schematic and three buttons.
 const WindowDescription& form1Description();
 // The equivalent-parameter window: the z and y boxes, the y fields with Ro, the S boxes and two

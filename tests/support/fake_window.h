@@ -57,4 +57,19 @@ inline FakeWindow windowWith(std::span<const ShownText> changes = {}) {
     return window;
 }
 
+// The equivalent-parameter window with Re(y11) 0.04 alone and Ro 50 (y11 normalises to 2), then
+// `changes`.
+inline FakeWindow yWindowWith(std::span<const ShownText> changes = {}) {
+    FakeWindow window;
+    for (const char* field : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8"}) {
+        window.texts[field] = "0";
+    }
+    window.texts["Text1"] = "0.04";
+    window.texts["Text9"] = "50";
+    for (const auto& [control, text] : changes) {
+        window.texts[control] = text;
+    }
+    return window;
+}
+
 }  // namespace quadripolo::test_support

@@ -10,7 +10,6 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QSet>
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
@@ -156,18 +155,16 @@ private Q_SLOTS:
         QCOMPARE(text(form1_, "Label36"), QString());
     }
 
-    // Every control inside the client area with its text unclipped in the font used; every
-    // field and result box reads apart from every other of its window, and names its unit.
-    void everyControlFitsAndReadsApart() {
-        // The unit follows from the quantity: impedances, voltages, currents, powers,
-        // admittances and phases have one; moduli and waves have none.
+    // Every control inside the client area with its text unclipped in the font used; every field
+    // and result box names its unit: impedances, voltages, currents, powers, admittances and
+    // phases have one, moduli and waves none.
+    void everyControlFitsAndNamesItsUnit() {
         const std::pair<const char*, QString> units[] = {
             {"^(Re|Im)\\([Zz]|^Ro,", ", ohm"},     {"^(Re|Im)\\(V|^E,", ", volt efficaci"},
             {"^(Re|Im)\\(I", ", ampere efficaci"}, {"^P(L|in),", ", watt"},
             {"^(Re|Im)\\(y", ", siemens"},         {" fase,", ", gradi"}};
         click(form1_, "Command3");
         for (FormWindow* window : {form1_, openWindow("Form2")}) {
-            QSet<QString> readings;
             for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 QRect room = control->contentsRect();
                 int flags = Qt::TextWordWrap;
@@ -182,18 +179,13 @@ private Q_SLOTS:
                              room.contains(
                                  QFontMetrics(control->font()).boundingRect(room, flags, text)),
                          qPrintable(control->objectName()));
-
                 const QString reading = qobject_cast<QLineEdit*>(control)
                                             ? control->accessibleName()
                                             : control->accessibleDescription();
-                if (qobject_cast<QLineEdit*>(control) || !reading.isEmpty()) {
-                    QVERIFY2(!readings.contains(reading), qPrintable(reading));
-                    readings.insert(reading);
-                    for (const auto& [quantity, unit] : units) {
-                        QVERIFY2(reading.endsWith(unit) ==
-                                     QRegularExpression(quantity).match(reading).hasMatch(),
-                                 qPrintable(reading));
-                    }
+                for (const auto& [quantity, unit] : units) {
+                    QVERIFY2(reading.endsWith(unit) ==
+                                 QRegularExpression(quantity).match(reading).hasMatch(),
+                             qPrintable(reading));
                 }
             }
         }
@@ -231,32 +223,6 @@ private Q_SLOTS:
         QCOMPARE(form2->control("Text1")->toolTip(), QString());
         click(form2, "Command1");
         QCOMPARE(form2->control("Label37")->toolTip(), QStringLiteral("213.59330453706713 \u00B0"));
-    }
-
-    // Every control answers to its own name, a caption names a field or a result box that no
-    // other caption names, and Tab visits every control that takes the focus once.
-    void namesAndCaptionsPointOneWay() {
-        for (const WindowDescription* window : {&form1Description(), &form2Description()}) {
-            const QSet<std::string_view> tabOrder(window->focusOrder.begin(),
-                                                  window->focusOrder.end());
-            QCOMPARE(tabOrder.size(), static_cast<qsizetype>(window->focusOrder.size()));
-            QSet<std::string_view> names;
-            QSet<std::string_view> named;
-            for (const ControlDescription& row : window->controls) {
-                QCOMPARE(tabOrder.contains(row.name), row.kind != ControlKind::Label &&
-                                                          row.kind != ControlKind::ResultBox);
-                QVERIFY2(!names.contains(row.name), row.name.data());
-                names.insert(row.name);
-                if (!row.buddy.empty()) {
-                    QVERIFY2(!named.contains(row.buddy), row.buddy.data());
-                    named.insert(row.buddy);
-                    const auto box =
-                        std::ranges::find(window->controls, row.buddy, &ControlDescription::name);
-                    QVERIFY2(box != window->controls.end() && box->kind != ControlKind::Label,
-                             row.name.data());
-                }
-            }
-        }
     }
 
     // A control whose row gives a colour is painted in it, in the role its kind shows; a label or
