@@ -110,10 +110,12 @@ void solveLoaded(NetworkState& state) {
         .productInto({state.s22GammaLRe, state.s22GammaLIm});
     solveForLoadReflection(state);
 
-    Step(Quantity::Pl).forms(state.pl, (square(state.b2Re) + square(state.b2Im)) -
-                                           (square(state.a2Re) + square(state.a2Im)));
-    Step(Quantity::Pin).forms(state.pin, (square(state.a1Re) + square(state.a1Im)) -
-                                             (square(state.b1Re) + square(state.b1Im)));
+    Step(Quantity::Pl)
+        .forms(state.pl, (square(state.b2Re) + square(state.b2Im)) -
+                             (square(state.a2Re) + square(state.a2Im)));
+    Step(Quantity::Pin)
+        .forms(state.pin, (square(state.a1Re) + square(state.a1Im)) -
+                              (square(state.b1Re) + square(state.b1Im)));
 
     Step(Quantity::V2)
         .forms(state.v2Re, squareRoot(state.ro) * (state.b2Re + state.a2Re))

@@ -35,13 +35,17 @@ struct InputField {
 // S21, S22, then Ze, ZL, Ro and E.
 inline constexpr InputField kMainWindowFields[] = {
     {"Text1", "del modulo di S11", &NetworkState::s11Mag},
-    {"Text2", "della fase di S11 in gradi", &NetworkState::s11Phase, DegreesToRadians{Quantity::S11Phase}},
+    {"Text2", "della fase di S11 in gradi", &NetworkState::s11Phase,
+     DegreesToRadians{Quantity::S11Phase}},
     {"Text5", "del modulo di S12", &NetworkState::s12Mag},
-    {"Text6", "della fase di S12 in gradi", &NetworkState::s12Phase, DegreesToRadians{Quantity::S12Phase}},
+    {"Text6", "della fase di S12 in gradi", &NetworkState::s12Phase,
+     DegreesToRadians{Quantity::S12Phase}},
     {"Text3", "del modulo di S21", &NetworkState::s21Mag},
-    {"Text4", "della fase di S21 in gradi", &NetworkState::s21Phase, DegreesToRadians{Quantity::S21Phase}},
+    {"Text4", "della fase di S21 in gradi", &NetworkState::s21Phase,
+     DegreesToRadians{Quantity::S21Phase}},
     {"Text7", "del modulo di S22", &NetworkState::s22Mag},
-    {"Text8", "della fase di S22 in gradi", &NetworkState::s22Phase, DegreesToRadians{Quantity::S22Phase}},
+    {"Text8", "della fase di S22 in gradi", &NetworkState::s22Phase,
+     DegreesToRadians{Quantity::S22Phase}},
     {"Text10", "della parte reale di Ze", &NetworkState::zeRe},
     {"Text11", "della parte immaginaria di Ze", &NetworkState::zeIm},
     {"Text12", "della parte reale di ZL", &NetworkState::zlRe},
@@ -54,13 +58,17 @@ inline constexpr InputField kMainWindowFields[] = {
 // first), then Ro. The missing-value messages of the imaginary parts are the window's own.
 inline constexpr InputField kYWindowFields[] = {
     {"Text1", "della parte reale di y11", &NetworkState::y11Re, TimesRo{Quantity::Y11Re}},
-    {"Text2", "della della parte immaginaria di y11", &NetworkState::y11Im, TimesRo{Quantity::Y11Im}, "della parte immaginaria di y11"},
+    {"Text2", "della della parte immaginaria di y11", &NetworkState::y11Im,
+     TimesRo{Quantity::Y11Im}, "della parte immaginaria di y11"},
     {"Text5", "della parte reale di y12", &NetworkState::y12Re, TimesRo{Quantity::Y12Re}},
-    {"Text6", "della della parte immaginaria di y12", &NetworkState::y12Im, TimesRo{Quantity::Y12Im}, "della parte immaginaria di y12"},
+    {"Text6", "della della parte immaginaria di y12", &NetworkState::y12Im,
+     TimesRo{Quantity::Y12Im}, "della parte immaginaria di y12"},
     {"Text3", "della parte reale di y21", &NetworkState::y21Re, TimesRo{Quantity::Y21Re}},
-    {"Text4", "della della parte immaginaria di y21", &NetworkState::y21Im, TimesRo{Quantity::Y21Im}, "della parte immaginaria di y21"},
+    {"Text4", "della della parte immaginaria di y21", &NetworkState::y21Im,
+     TimesRo{Quantity::Y21Im}, "della parte immaginaria di y21"},
     {"Text7", "della parte reale di y22", &NetworkState::y22Re, TimesRo{Quantity::Y22Re}},
-    {"Text8", "della della parte immaginaria di y22", &NetworkState::y22Im, TimesRo{Quantity::Y22Im}, "della parte immaginaria di y22"},
+    {"Text8", "della della parte immaginaria di y22", &NetworkState::y22Im,
+     TimesRo{Quantity::Y22Im}, "della parte immaginaria di y22"},
     {"Text9", "di Ro=Zo impedenza di riferimento", &NetworkState::ro},
 };
 

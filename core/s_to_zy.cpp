@@ -81,13 +81,11 @@ void convertSToY(NetworkState& state) {
         .second(state.yDenRe, state.yDenIm)
         .quotientOverInto(state.ro, {state.y11Re, state.y11Im});
     ComplexStep(state, Quantity::Y12)
-        .first(state.s12Re * (-2.0),
-               state.s12Im * (-2.0))
+        .first(state.s12Re * (-2.0), state.s12Im * (-2.0))
         .second(state.yDenRe, state.yDenIm)
         .quotientOverInto(state.ro, {state.y12Re, state.y12Im});
     ComplexStep(state, Quantity::Y21)
-        .first(state.s21Re * (-2.0),
-               state.s21Im * (-2.0))
+        .first(state.s21Re * (-2.0), state.s21Im * (-2.0))
         .second(state.yDenRe, state.yDenIm)
         .quotientOverInto(state.ro, {state.y21Re, state.y21Im});
     ComplexStep(state, Quantity::Y22)

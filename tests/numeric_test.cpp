@@ -91,8 +91,8 @@ TEST(FieldReading, ReportsTheFirstFailingFieldOnly) {
         {{{"Text6", "x"}, {"Text3", "x"}}, true, bad + "della parte immaginaria di y12" + rule},
     };
     for (const auto& c : cases) {
-        FakeWindow window = c.yWindow ? test_support::yWindowWith(c.texts)
-                                      : test_support::windowWith(c.texts);
+        FakeWindow window =
+            c.yWindow ? test_support::yWindowWith(c.texts) : test_support::windowWith(c.texts);
         NetworkState state;
         const std::span<const InputField> fields = kMainWindowFields;
         EXPECT_FALSE(readFields(state, window, c.yWindow ? kYWindowFields : fields));
@@ -121,8 +121,15 @@ TEST(FieldReading, ConvertsTheLongestDecimalPrefixWhateverTheLocale) {
     }
     // Refused by a character, or beyond the doubles: by the exponent, by the digits before the
     // point with or without an exponent.
-    const std::string refused[] = {" 50", "0,5", "5O", "1\t", "1e400", "-0.01e+311", "1000e306",
-                                   "1" + zeros + "e-50", "1e+" + std::string(30, '9'),
+    const std::string refused[] = {" 50",
+                                   "0,5",
+                                   "5O",
+                                   "1\t",
+                                   "1e400",
+                                   "-0.01e+311",
+                                   "1000e306",
+                                   "1" + zeros + "e-50",
+                                   "1e+" + std::string(30, '9'),
                                    "-" + std::string(400, '9') + ".5"};
     for (const std::string& text : refused) {
         NetworkState state;
@@ -226,8 +233,8 @@ TEST(Commands, ShowTheStatedValues) {
 // any other load, even a real one, keeps the formula through V2.
 TEST(Commands, ShowZoutForAShortCircuitLoad) {
     NetworkState state;
-    FakeWindow form1 = test_support::windowWith(std::vector<ShownText>{{"Text12", "0"},
-                                                                        {"Text13", "0"}});
+    FakeWindow form1 =
+        test_support::windowWith(std::vector<ShownText>{{"Text12", "0"}, {"Text13", "0"}});
     form1::Command1_Click(state, form1);
     EXPECT_EQ(form1.text("Label69"), "62.42E+00");
     EXPECT_EQ(form1.text("Label70"), "-13.20E+01");

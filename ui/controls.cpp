@@ -214,8 +214,8 @@ void writeText(QWidget& control, const ControlDescription& description, const QS
         case ControlKind::ResultBox: {
             static_cast<QLabel&>(control).setText(text);
             const QString symbol = unitTexts(description.unit).symbol;
-            control.setToolTip(formedFrom.isEmpty() || symbol.isEmpty() ? formedFrom
-                                                                        : formedFrom + ' ' + symbol);
+            control.setToolTip(
+                formedFrom.isEmpty() || symbol.isEmpty() ? formedFrom : formedFrom + ' ' + symbol);
             control.setAccessibleName(text.isEmpty() ? kEmptyBoxReading : QString());
             return;
         }

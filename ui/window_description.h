@@ -112,10 +112,11 @@ constexpr bool allWholePixels(std::span<const ControlDescription> controls) {
 
 // True when every column of every row means what it says for the row's kind: a column that a kind
 // does not show holds its default. A caption is described by nothing, and names at most its
-// box; a result box is described by its quantity and names nothing; a field has no word wrap, no caption to name it by and no single-line border; a
-// button's caption is aligned and wrapped as its row says, and it has no border and no
-// description besides its caption; a picture shows no text, from its top-left corner, and is
-// described by its quantity alone. Only a label's size follows its text.
+// box; a result box is described by its quantity and names nothing; a field has no word wrap, no
+// caption to name it by and no single-line border; a button's caption is aligned and wrapped as its
+// row says, and it has no border and no description besides its caption; a picture shows no text,
+// from its top-left corner, and is described by its quantity alone. Only a label's size follows its
+// text.
 constexpr bool obeysEveryColumn(std::span<const ControlDescription> controls) {
     return std::ranges::all_of(controls, [](const ControlDescription& c) {
         const bool describedOrNot =
@@ -160,13 +161,19 @@ constexpr bool namesPointOneWay(std::span<const ControlDescription> controls,
             return other.quantity == c.quantity && other.block == c.block;
         });
     };
-    return std::ranges::all_of(controls, [&](const ControlDescription& c) {
-        const bool takesFocus = c.kind != ControlKind::Label && c.kind != ControlKind::ResultBox;
-        const bool named = c.kind == ControlKind::InputField || c.kind == ControlKind::ResultBox;
-        return rows(c.name) == 1 && focusStops(c.name) == (takesFocus ? 1 : 0) &&
-               (c.quantity.empty() || readings(c) == 1) &&
-               captions(c.name) <= (named ? 1 : 0) && (c.buddy.empty() || rows(c.buddy) == 1);
-    }) && std::ranges::all_of(focusOrder, [&](std::string_view name) { return rows(name) == 1; });
+    return std::ranges::all_of(controls,
+                               [&](const ControlDescription& c) {
+                                   const bool takesFocus = c.kind != ControlKind::Label &&
+                                                           c.kind != ControlKind::ResultBox;
+                                   const bool named = c.kind == ControlKind::InputField ||
+                                                      c.kind == ControlKind::ResultBox;
+                                   return rows(c.name) == 1 &&
+                                          focusStops(c.name) == (takesFocus ? 1 : 0) &&
+                                          (c.quantity.empty() || readings(c) == 1) &&
+                                          captions(c.name) <= (named ? 1 : 0) &&
+                                          (c.buddy.empty() || rows(c.buddy) == 1);
+                               }) &&
+           std::ranges::all_of(focusOrder, [&](std::string_view name) { return rows(name) == 1; });
 }
 
 // The main window: the fourteen inputs, the two result blocks, the schematic and three buttons.

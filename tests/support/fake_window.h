@@ -61,7 +61,8 @@ inline FakeWindow windowWith(std::span<const ShownText> changes = {}) {
 // `changes`.
 inline FakeWindow yWindowWith(std::span<const ShownText> changes = {}) {
     FakeWindow window;
-    for (const char* field : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8"}) {
+    for (const char* field :
+         {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8"}) {
         window.texts[field] = "0";
     }
     window.texts["Text1"] = "0.04";

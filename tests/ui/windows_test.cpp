@@ -236,8 +236,8 @@ private Q_SLOTS:
                 window == form1_ ? form1Description() : form2Description();
             for (const ControlDescription& row : description.controls) {
                 const QWidget* control = window->control(row.name);
-                const bool filled = row.kind != ControlKind::InputField &&
-                                    row.kind != ControlKind::Button;
+                const bool filled =
+                    row.kind != ControlKind::InputField && row.kind != ControlKind::Button;
                 if (row.background == nullptr) {
                     QVERIFY2(!filled || !control->autoFillBackground(), row.name.data());
                     continue;
