@@ -66,38 +66,87 @@ TEST(ComplexRoutines, SquareByThePowerFunction) {
     EXPECT_EQ(double(squareRoot(0.0)), 0.0);
 }
 
-// The field check's messages in the windows' reading order: only the first failing field is
-// reported, and nothing is stored.
-TEST(FieldReading, ReportsTheFirstFailingFieldOnly) {
-    const std::string nines(400, '9');
-    const std::string missing = "Hai dimenticato di scrivere il valore ";
-    const std::string bad = "Errore di inserimento dati per il valore ";
+// Each field's missing-value message, as the windows give them, when it alone is empty; a field
+// whose bad-value message says otherwise gives that too.
+TEST(FieldReading, GivesEachFieldsMessages) {
     const std::string rule =
         ". Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche "
         "in forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3";
     const struct {
-        std::vector<ShownText> texts;  // changed from the window's defaults
+        const char* field;
         bool yWindow;
-        std::string message;
+        std::string missing;
+        std::string bad = {};
     } cases[] = {
-        {{{"Text1", ""}, {"Text14", ""}}, false, missing + "del modulo di S11"},
-        {{{"Text5", ""}, {"Text3", ""}}, false, missing + "del modulo di S12"},
-        {{{"Text14", ""}}, false, missing + "della tensione a vuoto in Volt efficaci E"},
-        {{{"Text9", "0,5"}}, false, bad + "di Ro=Zo impedenza di riferimento" + rule},
-        {{{"Text8", " 5"}}, false, bad + "della fase di S22 in gradi" + rule},
-        {{{"Text10", nines.c_str()}}, false, bad + "della parte reale di Ze" + rule},
-        {{{"Text1", ""}, {"Text9", ""}}, true, missing + "della parte reale di y11"},
-        {{{"Text4", ""}}, true, missing + "della della parte immaginaria di y21"},
-        {{{"Text6", "x"}, {"Text3", "x"}}, true, bad + "della parte immaginaria di y12" + rule},
+        // clang-format off
+        {"Text1", false, "Hai dimenticato di scrivere il valore del modulo di S11"},
+        {"Text2", false, "Hai dimenticato di scrivere il valore della fase di S11 in gradi"},
+        {"Text5", false, "Hai dimenticato di scrivere il valore del modulo di S12"},
+        {"Text6", false, "Hai dimenticato di scrivere il valore della fase di S12 in gradi"},
+        {"Text3", false, "Hai dimenticato di scrivere il valore del modulo di S21"},
+        {"Text4", false, "Hai dimenticato di scrivere il valore della fase di S21 in gradi"},
+        {"Text7", false, "Hai dimenticato di scrivere il valore del modulo di S22"},
+        {"Text8", false, "Hai dimenticato di scrivere il valore della fase di S22 in gradi"},
+        {"Text10", false, "Hai dimenticato di scrivere il valore della parte reale di Ze"},
+        {"Text11", false, "Hai dimenticato di scrivere il valore della parte immaginaria di Ze"},
+        {"Text12", false, "Hai dimenticato di scrivere il valore della parte reale di ZL"},
+        {"Text13", false, "Hai dimenticato di scrivere il valore della parte immaginaria di ZL"},
+        {"Text9", false, "Hai dimenticato di scrivere il valore di Ro=Zo impedenza di riferimento"},
+        {"Text14", false, "Hai dimenticato di scrivere il valore della tensione a vuoto in Volt efficaci E"},
+        {"Text1", true, "Hai dimenticato di scrivere il valore della parte reale di y11"},
+        {"Text2", true, "Hai dimenticato di scrivere il valore della della parte immaginaria di y11",
+         "Errore di inserimento dati per il valore della parte immaginaria di y11"},
+        {"Text5", true, "Hai dimenticato di scrivere il valore della parte reale di y12"},
+        {"Text6", true, "Hai dimenticato di scrivere il valore della della parte immaginaria di y12",
+         "Errore di inserimento dati per il valore della parte immaginaria di y12"},
+        {"Text3", true, "Hai dimenticato di scrivere il valore della parte reale di y21"},
+        {"Text4", true, "Hai dimenticato di scrivere il valore della della parte immaginaria di y21",
+         "Errore di inserimento dati per il valore della parte immaginaria di y21"},
+        {"Text7", true, "Hai dimenticato di scrivere il valore della parte reale di y22"},
+        {"Text8", true, "Hai dimenticato di scrivere il valore della della parte immaginaria di y22",
+         "Errore di inserimento dati per il valore della parte immaginaria di y22"},
+        {"Text9", true, "Hai dimenticato di scrivere il valore di Ro=Zo impedenza di riferimento"},
+        // clang-format on
     };
     for (const auto& c : cases) {
-        FakeWindow window =
-            c.yWindow ? test_support::yWindowWith(c.texts) : test_support::windowWith(c.texts);
+        for (const char* text : {"", "1,5"}) {
+            const std::vector<ShownText> change{{c.field, text}};
+            FakeWindow window = c.yWindow ? test_support::yWindowWith(change)
+                                          : test_support::windowWith(change);
+            NetworkState state;
+            const std::span<const InputField> fields = kMainWindowFields;
+            EXPECT_FALSE(readFields(state, window, c.yWindow ? kYWindowFields : fields));
+            ASSERT_EQ(window.messages.size(), 1U) << c.missing;
+            if (*text == '\0') {
+                EXPECT_EQ(window.messages.front(), c.missing);
+            } else if (!c.bad.empty()) {
+                EXPECT_EQ(window.messages.front(), c.bad + rule);
+            }
+            EXPECT_EQ(double(state.s11Mag) + double(state.y11Re), 0.0) << c.missing;
+        }
+    }
+}
+
+// Only the first failing field in reading order is reported, whatever fails after it; a value
+// beyond the doubles is refused as a character outside the numbers would be.
+TEST(FieldReading, ReportsTheFirstFailingFieldOnly) {
+    const std::string nines(400, '9');
+    const struct {
+        std::vector<ShownText> texts;
+        std::string message;
+    } cases[] = {
+        {{{"Text1", ""}, {"Text14", ""}}, "Hai dimenticato di scrivere il valore del modulo di S11"},
+        {{{"Text5", ""}, {"Text3", ""}}, "Hai dimenticato di scrivere il valore del modulo di S12"},
+        {{{"Text9", nines.c_str()}, {"Text14", ""}},
+         "Errore di inserimento dati per il valore di Ro=Zo impedenza di riferimento. Puoi "
+         "scrivere soltanto numeri razionali con il punto come separatore decimale, anche in "
+         "forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3"},
+    };
+    for (const auto& c : cases) {
+        FakeWindow window = test_support::windowWith(c.texts);
         NetworkState state;
-        const std::span<const InputField> fields = kMainWindowFields;
-        EXPECT_FALSE(readFields(state, window, c.yWindow ? kYWindowFields : fields));
+        EXPECT_FALSE(readFields(state, window, kMainWindowFields));
         EXPECT_EQ(window.messages, std::vector{c.message});
-        EXPECT_EQ(double(state.s11Mag) + double(state.y11Re), 0.0) << c.message;
     }
 }
 

@@ -184,8 +184,8 @@ QString accessibleText(const ControlDescription& description) {
     if (!description.block.empty()) {
         text += QStringLiteral(", ") + toQString(description.block);
     }
-    if (description.unit != Unit::None) {
-        text += QStringLiteral(", ") + unitTexts(description.unit).words;
+    if (unitOf(description.quantity) != Unit::None) {
+        text += QStringLiteral(", ") + unitTexts(unitOf(description.quantity)).words;
     }
     return text;
 }
@@ -213,7 +213,7 @@ void writeText(QWidget& control, const ControlDescription& description, const QS
             return;
         case ControlKind::ResultBox: {
             static_cast<QLabel&>(control).setText(text);
-            const QString symbol = unitTexts(description.unit).symbol;
+            const QString symbol = unitTexts(unitOf(description.quantity)).symbol;
             control.setToolTip(
                 formedFrom.isEmpty() || symbol.isEmpty() ? formedFrom : formedFrom + ' ' + symbol);
             control.setAccessibleName(text.isEmpty() ? kEmptyBoxReading : QString());

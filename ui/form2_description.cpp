@@ -25,24 +25,22 @@ constexpr ControlDescription gridCaption(std::string_view name, std::string_view
 // Boxes of the z and y grids: 2175 by 375.
 constexpr ControlDescription zBox(std::string_view name, int left, int top, const Rgb& background,
                                   std::string_view quantity) {
-    return resultBox(name, {left, top, 2175, 375}, background, quantity, kEquivalentZ, Unit::Ohm);
+    return resultBox(name, {left, top, 2175, 375}, background, quantity, kEquivalentZ);
 }
 constexpr ControlDescription yBox(std::string_view name, int left, int top, const Rgb& background,
                                   std::string_view quantity) {
-    return resultBox(name, {left, top, 2175, 375}, background, quantity, kEquivalentY,
-                     Unit::Siemens);
+    return resultBox(name, {left, top, 2175, 375}, background, quantity, kEquivalentY);
 }
 
 // The y fields to convert, empty at start.
 constexpr ControlDescription yField(std::string_view name, TwipRect twips,
                                     std::string_view quantity) {
-    return field(name, "", twips, colours::kConverter, quantity, kYToConvert, Unit::Siemens);
+    return field(name, "", twips, colours::kConverter, quantity, kYToConvert);
 }
 
 // The S boxes that the conversion fills.
-constexpr ControlDescription sBox(std::string_view name, TwipRect twips, std::string_view quantity,
-                                  Unit unit) {
-    return resultBox(name, twips, colours::kConverter, quantity, kSFromY, unit);
+constexpr ControlDescription sBox(std::string_view name, TwipRect twips, std::string_view quantity) {
+    return resultBox(name, twips, colours::kConverter, quantity, kSFromY);
 }
 
 constexpr std::array kControls{
@@ -122,19 +120,18 @@ constexpr std::array kControls{
     caption("Label62", "S12", {6840, 6480, 375, 255}, Alignment::Left, "Label38"),
     caption("Label58", "S21", {600, 6960, 375, 255}, Alignment::Left, "Label43"),
     caption("Label63", "S22", {6840, 6960, 375, 255}, Alignment::Left, "Label45"),
-    sBox("Label35", {1080, 6480, 2175, 375}, "S11 modulo", Unit::None),
-    sBox("Label37", {3480, 6480, 2175, 375}, "S11 fase", Unit::Degree),
-    sBox("Label38", {7440, 6480, 2175, 375}, "S12 modulo", Unit::None),
-    sBox("Label36", {9840, 6480, 2055, 375}, "S12 fase", Unit::Degree),
-    sBox("Label43", {1080, 6960, 2175, 375}, "S21 modulo", Unit::None),
-    sBox("Label44", {3480, 6960, 2175, 375}, "S21 fase", Unit::Degree),
-    sBox("Label45", {7440, 6960, 2175, 375}, "S22 modulo", Unit::None),
-    sBox("Label46", {9840, 6960, 2055, 375}, "S22 fase", Unit::Degree),
+    sBox("Label35", {1080, 6480, 2175, 375}, "S11 modulo"),
+    sBox("Label37", {3480, 6480, 2175, 375}, "S11 fase"),
+    sBox("Label38", {7440, 6480, 2175, 375}, "S12 modulo"),
+    sBox("Label36", {9840, 6480, 2055, 375}, "S12 fase"),
+    sBox("Label43", {1080, 6960, 2175, 375}, "S21 modulo"),
+    sBox("Label44", {3480, 6960, 2175, 375}, "S21 fase"),
+    sBox("Label45", {7440, 6960, 2175, 375}, "S22 modulo"),
+    sBox("Label46", {9840, 6960, 2055, 375}, "S22 fase"),
 
     // Reference impedance.
     caption("Label64", "Ro", {5160, 7800, 375, 255}, Alignment::Left, "Text9"),
-    field("Text9", "50", {5640, 7680, 1815, 375}, colours::kConverter, "Ro", kYToConvert,
-          Unit::Ohm),
+    field("Text9", "50", {5640, 7680, 1815, 375}, colours::kConverter, "Ro", kYToConvert),
     ohmSign("Label65", {7560, 7800, 375, 255}),
 };
 static_assert(allWholePixels(kControls));

@@ -70,6 +70,37 @@ enum class FontStyle {
 // The unit a field or a result box holds, which assistive technology reads with it.
 enum class Unit { None, Ohm, Volt, Ampere, Watt, Siemens, Degree };
 
+// The unit of a quantity, from its name: impedances and Ro in ohms, voltages and E in volts,
+// currents in amperes, powers in watts, admittances in siemens, phases in degrees; moduli and
+// waves have none.
+constexpr Unit unitOf(std::string_view quantity) {
+    if (quantity.ends_with(" fase")) {
+        return Unit::Degree;
+    }
+    if (quantity == "Ro" || quantity == "E") {
+        return quantity == "Ro" ? Unit::Ohm : Unit::Volt;
+    }
+    if (quantity == "PL" || quantity == "Pin") {
+        return Unit::Watt;
+    }
+    if (!quantity.starts_with("Re(") && !quantity.starts_with("Im(")) {
+        return Unit::None;
+    }
+    switch (quantity.at(3)) {
+        case 'Z':
+        case 'z':
+            return Unit::Ohm;
+        case 'V':
+            return Unit::Volt;
+        case 'I':
+            return Unit::Ampere;
+        case 'y':
+            return Unit::Siemens;
+        default:
+            return Unit::None;
+    }
+}
+
 // One control of a window, as data.
 struct ControlDescription {
     ControlKind kind;
@@ -83,10 +114,9 @@ struct ControlDescription {
     bool wordWrap = false;
     bool autoSize = false;  // the label's size follows its text, from its top-left corner
     // What assistive technology says of a field or a result box besides its text: the quantity,
-    // the block it belongs to, the unit.
+    // the block it belongs to, and the quantity's unit.
     std::string_view quantity = {};
     std::string_view block = {};
-    Unit unit = Unit::None;
     std::string_view buddy = {};  // the field or box that a caption names
 };
 
@@ -120,7 +150,7 @@ constexpr bool allWholePixels(std::span<const ControlDescription> controls) {
 constexpr bool obeysEveryColumn(std::span<const ControlDescription> controls) {
     return std::ranges::all_of(controls, [](const ControlDescription& c) {
         const bool describedOrNot =
-            !c.quantity.empty() || (c.block.empty() && c.unit == Unit::None);
+            !c.quantity.empty() || c.block.empty();
         switch (c.kind) {
             case ControlKind::Label:
                 return c.quantity.empty() && describedOrNot;
@@ -131,11 +161,11 @@ constexpr bool obeysEveryColumn(std::span<const ControlDescription> controls) {
                        c.border != Border::FixedSingle;
             case ControlKind::Button:
                 return c.border == Border::None && !c.autoSize && c.quantity.empty() &&
-                       c.block.empty() && c.unit == Unit::None && c.buddy.empty();
+                       c.block.empty() && c.buddy.empty();
             case ControlKind::Picture:
                 return c.text.empty() && c.alignment == Alignment::Left && !c.wordWrap &&
                        c.font == FontStyle::Bold && !c.autoSize && c.block.empty() &&
-                       c.unit == Unit::None && c.buddy.empty();
+                       c.buddy.empty();
         }
         return false;
     });
@@ -210,7 +240,7 @@ constexpr ControlDescription ohmSign(std::string_view name, TwipRect twips) {
 // A single-line input field with its initial text.
 constexpr ControlDescription field(std::string_view name, std::string_view text, TwipRect twips,
                                    const Rgb& background, std::string_view quantity,
-                                   std::string_view block, Unit unit) {
+                                   std::string_view block) {
     return {.kind = ControlKind::InputField,
             .name = name,
             .text = text,
@@ -218,14 +248,12 @@ constexpr ControlDescription field(std::string_view name, std::string_view text,
             .border = Border::Sunken,
             .background = &background,
             .quantity = quantity,
-            .block = block,
-            .unit = unit};
+            .block = block};
 }
 
 // A result box: fixed single border, right aligned, empty at start.
 constexpr ControlDescription resultBox(std::string_view name, TwipRect twips, const Rgb& background,
-                                       std::string_view quantity, std::string_view block,
-                                       Unit unit) {
+                                       std::string_view quantity, std::string_view block) {
     return {.kind = ControlKind::ResultBox,
             .name = name,
             .text = {},
@@ -234,8 +262,7 @@ constexpr ControlDescription resultBox(std::string_view name, TwipRect twips, co
             .border = Border::FixedSingle,
             .background = &background,
             .quantity = quantity,
-            .block = block,
-            .unit = unit};
+            .block = block};
 }
 
 // A push button whose caption wraps and whose background colour shows.

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
@@ -153,14 +152,8 @@ private Q_SLOTS:
         QCOMPARE(text(form1_, "Label36"), QString());
     }
 
-    // Every control inside the client area with its text unclipped in the font used; every field
-    // and result box names its unit: impedances, voltages, currents, powers, admittances and
-    // phases have one, moduli and waves none.
-    void everyControlFitsAndNamesItsUnit() {
-        const std::pair<const char*, QString> units[] = {
-            {"^(Re|Im)\\([Zz]|^Ro,", ", ohm"},     {"^(Re|Im)\\(V|^E,", ", volt efficaci"},
-            {"^(Re|Im)\\(I", ", ampere efficaci"}, {"^P(L|in),", ", watt"},
-            {"^(Re|Im)\\(y", ", siemens"},         {" fase,", ", gradi"}};
+    // Every control inside the client area with its text unclipped in the font used.
+    void everyControlFits() {
         click(form1_, "Command3");
         for (FormWindow* window : {form1_, openWindow("Form2")}) {
             for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -177,14 +170,6 @@ private Q_SLOTS:
                              room.contains(
                                  QFontMetrics(control->font()).boundingRect(room, flags, text)),
                          qPrintable(control->objectName()));
-                const QString reading = qobject_cast<QLineEdit*>(control)
-                                            ? control->accessibleName()
-                                            : control->accessibleDescription();
-                for (const auto& [quantity, unit] : units) {
-                    QVERIFY2(reading.endsWith(unit) ==
-                                 QRegularExpression(quantity).match(reading).hasMatch(),
-                             qPrintable(reading));
-                }
             }
         }
     }
