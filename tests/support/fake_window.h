@@ -45,10 +45,17 @@ public:
     }
 };
 
-// A window holding the main window's initial texts, then `changes`.
-inline FakeWindow windowWith(std::span<const ShownText> changes = {}) {
+// The equivalent-parameter window's fields with Re(y11) 0.04 alone and Ro 50: y11 normalises to 2.
+inline constexpr ShownText kYWindowInputs[] = {
+    {"Text1", "0.04"}, {"Text2", "0"}, {"Text5", "0"}, {"Text6", "0"},  {"Text3", "0"},
+    {"Text4", "0"},    {"Text7", "0"}, {"Text8", "0"}, {"Text9", "50"},
+};
+
+// A window holding `texts`, then `changes`: the main window's initial texts unless told otherwise.
+inline FakeWindow windowWith(std::span<const ShownText> changes = {},
+                             std::span<const ShownText> texts = kMainWindowDefaults) {
     FakeWindow window;
-    for (const auto& [control, text] : kMainWindowDefaults) {
+    for (const auto& [control, text] : texts) {
         window.texts[control] = text;
     }
     for (const auto& [control, text] : changes) {
@@ -57,20 +64,8 @@ inline FakeWindow windowWith(std::span<const ShownText> changes = {}) {
     return window;
 }
 
-// The equivalent-parameter window with Re(y11) 0.04 alone and Ro 50 (y11 normalises to 2), then
-// `changes`.
 inline FakeWindow yWindowWith(std::span<const ShownText> changes = {}) {
-    FakeWindow window;
-    for (const char* field :
-         {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8"}) {
-        window.texts[field] = "0";
-    }
-    window.texts["Text1"] = "0.04";
-    window.texts["Text9"] = "50";
-    for (const auto& [control, text] : changes) {
-        window.texts[control] = text;
-    }
-    return window;
+    return windowWith(changes, kYWindowInputs);
 }
 
 }  // namespace quadripolo::test_support
