@@ -58,12 +58,15 @@ for locale in it_IT.UTF-8 en_US.UTF-8; do
     [ "$size" = 1077x705x ] || fail "$locale: client area ${size%x}"
     xdotool windowfocus --sync "$main"
     press "$main" 11400 3000 1695 1215
+    sleep 2
+    shot="$output_dir/main-$locale.png"
+    import -window root "$shot"
+    check_boxes "$main" form1_description.cpp kSAnalysisShown 1575 . Label6 Label13 Label36 Label70
     press "$main" 11880 6240 1935 735
     second=$(window '^Parametri z')
     sleep 2
-    shot="$output_dir/windows-$locale.png"
+    shot="$output_dir/second-$locale.png"
     import -window root "$shot"
-    check_boxes "$main" form1_description.cpp kSAnalysisShown 1575 . Label6 Label13 Label36 Label70
     check_boxes "$second" form2_description.cpp kEquivalentShown 2175 "$separator" \
         Label1 Label12 Label34 Label25
     kill "$pid" 2>/dev/null
