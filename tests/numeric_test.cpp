@@ -169,7 +169,7 @@ TEST(FieldReading, ConvertsTheLongestDecimalPrefixWhateverTheLocale) {
         EXPECT_EQ(convertNumericText(text), std::optional(value)) << text;
     }
     // Refused by a character, or beyond the doubles: by the exponent, by the digits before the
-    // point with or without an exponent.
+    // point with or without an exponent, by an exponent beyond the leading zeros.
     const std::string refused[] = {" 50",
                                    "0,5",
                                    "5O",
@@ -178,6 +178,7 @@ TEST(FieldReading, ConvertsTheLongestDecimalPrefixWhateverTheLocale) {
                                    "-0.01e+311",
                                    "1000e306",
                                    "1" + zeros + "e-50",
+                                   "0." + zeros + "1e+800",
                                    "1e+" + std::string(30, '9'),
                                    "-" + std::string(400, '9') + ".5"};
     for (const std::string& text : refused) {
