@@ -339,7 +339,7 @@ private Q_SLOTS:
     }
 
     // Qt's own texts are Italian whatever the system's language: a field's context menu, and the
-    // one of a result box, whose text is selectable.
+    // words of a result box's (Qt 6.8 gives selectable plain text one; Qt 6.4 gives none).
     void qtTextsAreItalian() {
         const std::unique_ptr<QMenu> menu(
             qobject_cast<QLineEdit*>(form1_->control("Text9"))->createStandardContextMenu());
