@@ -2,8 +2,9 @@
 # Packages the program and its tests need on Debian 12 and 13, installed only where missing.
 # Sourced by the other scripts; runs as root (or through sudo where there is one).
 
+# The font the windows are drawn with and Qt's Italian translation are loaded at run time.
 BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
-                fonts-liberation)
+                fonts-liberation qt6-translations-l10n)
 # clang-format checks the layout of the sources; lintian, desktop-file-utils and appstream
 # judge the Debian package (tests/package).
 TEST_PACKAGES=(locales xvfb xauth xdotool dpkg-dev file clang-format lintian desktop-file-utils

@@ -10,11 +10,12 @@ cd "$(dirname "$0")/.."
 source scripts/dependencies.sh
 
 # The cross compiler and its GoogleTest source, the host Qt tools (moc, rcc, uic) of the same
-# version, Wine, icoutils and librsvg for the resources, and what the real run on a virtual
-# display needs (tesseract reads the result boxes off its screenshots).
-WINDOWS_PACKAGES=(cmake ninja-build python3-minimal locales qt6-base-dev g++-mingw-w64-x86-64-posix
-                  mingw-w64-tools googletest wine wine64 icoutils librsvg2-bin fonts-liberation
-                  xvfb xauth xdotool imagemagick tesseract-ocr zip)
+# version and Qt's Italian translation of that version (compiled into the program), Wine,
+# icoutils and librsvg for the resources, and what the real run on a virtual display needs
+# (tesseract reads the result boxes off its screenshots).
+WINDOWS_PACKAGES=(cmake ninja-build python3-minimal locales qt6-base-dev qt6-translations-l10n
+                  g++-mingw-w64-x86-64-posix mingw-w64-tools googletest wine wine64 icoutils
+                  librsvg2-bin fonts-liberation xvfb xauth xdotool imagemagick tesseract-ocr zip)
 install_missing_packages "${WINDOWS_PACKAGES[@]}"
 ensure_italian_locale
 

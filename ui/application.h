@@ -5,8 +5,8 @@ class QApplication;
 
 namespace quadripolo::ui {
 
-// The program's name (the title of its messages), icon, fonts, and its windows as windows to
-// assistive technology.
+// The program's name (the title of its messages), icon, fonts, Qt's own texts in Italian, and its
+// windows as windows to assistive technology.
 void configureApplication(QApplication& application);
 
 }  // namespace quadripolo::ui

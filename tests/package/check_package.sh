@@ -17,7 +17,8 @@ fail() {
 
 depends=$(dpkg-deb -f "$package" Depends)
 echo "Depends: $depends"
-for dependency in libqt6widgets6 libqt6svg6 qt6-qpa-plugins fonts-liberation; do
+for dependency in libqt6widgets6 libqt6svg6 qt6-qpa-plugins fonts-liberation \
+    qt6-translations-l10n; do
     grep -q "$dependency" <<<"$depends" || fail "missing dependency $dependency"
 done
 # A package named twice (once by hand, once by shlibdeps) is a sign of a stale hand-made list.

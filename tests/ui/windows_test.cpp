@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QStyle>
 #include <QTest>
@@ -220,6 +221,23 @@ private Q_SLOTS:
                          QColor(row.background->red, row.background->green, row.background->blue));
             }
         }
+    }
+
+    // Qt's own texts are Italian whatever the system's language: a field's context menu, and the
+    // words of a result box's (Qt 6.8 gives selectable plain text one; Qt 6.4 gives none).
+    void qtTextsAreItalian() {
+        const std::unique_ptr<QMenu> menu(
+            qobject_cast<QLineEdit*>(form1_->control("Text9"))->createStandardContextMenu());
+        QStringList texts;
+        for (const QAction* action : menu->actions()) {
+            if (!action->isSeparator()) {
+                texts << action->text().section(u'\t', 0, 0).remove(u'&');
+            }
+        }
+        QCOMPARE(texts, (QStringList{"Annulla", "Rifai", "Taglia", "Copia", "Incolla", "Elimina",
+                                     "Seleziona tutto"}));
+        QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "&Copy"),
+                 QStringLiteral("&Copia"));
     }
 
     // A name the window does not have is a programming error, not a null control.
