@@ -33,7 +33,7 @@ system_run bash -c 'set -o pipefail; DEBIAN_FRONTEND=noninteractive apt-get inst
 status=0
 system_run bash /root/installed_program.sh /root/out || status=$?
 for shot in "$root"/root/out/*.xwd; do
-    if command -v convert >/dev/null; then
+    if [ -f "$shot" ] && command -v convert >/dev/null; then
         convert "xwd:$shot" "$output/$(basename "$shot" .xwd).png" && rm "$shot"
     fi
 done

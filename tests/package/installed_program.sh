@@ -16,8 +16,8 @@ until xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; do sleep 0.2; 
 quadripolo >"$out/program.log" 2>&1 &
 trap 'kill %1 %2 2>/dev/null' EXIT
 fail() {
-    echo "FAIL: $*"
-    cat "$out/program.log"
+    echo "FAIL: $*" >&2
+    cat "$out/program.log" >&2
     exit 1
 }
 # shown NAME FILE: the window whose title matches NAME shows, with an icon; its icon sizes go to
@@ -28,8 +28,8 @@ shown() {
     [ -n "$window" ] || fail "no window '$1'"
     sleep 1
     xprop -id "$window" _NET_WM_ICON | grep -E '^_NET_WM_ICON|Icon \(' >"$out/$2.txt"
-    grep -q 'Icon (16 x 16)' "$out/$2.txt" || fail "no 16x16 icon on '$1': $(cat "$out/$2.txt")"
     xwd -root -silent >"$out/$2.xwd"
+    grep -q 'Icon (16 x 16)' "$out/$2.txt" || fail "no 16x16 icon on '$1': $(cat "$out/$2.txt")"
     echo "$window"
 }
 
