@@ -31,7 +31,8 @@ system_run bash -c 'set -o pipefail; DEBIAN_FRONTEND=noninteractive apt-get inst
     --no-install-recommends "./$1" | sed -n "/^The following NEW/,/^[0-9]* upgraded/p"' \
     install "/root/${package##*/}"
 status=0
-system_run bash /root/installed_program.sh /root/out || status=$?
+system_run timeout -k 5 120 xvfb-run -a -s '-screen 0 1280x1024x24' \
+    bash /root/installed_program.sh /root/out || status=$?
 for shot in "$root"/root/out/*.xwd; do
     if [ -f "$shot" ] && command -v convert >/dev/null; then
         convert "xwd:$shot" "$output/$(basename "$shot" .xwd).png" && rm "$shot"

@@ -1,15 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The installed program on a virtual X display under a window manager: the main window shows with
-# an icon (_NET_WM_ICON), its third button opens the equivalent-parameter window, with an icon too.
-# OUTPUT_DIR receives each window's icon sizes and a screenshot (xwd) after each one shows.
+# The installed program on an X display (xvfb-run), under a window manager: the main window shows
+# with an icon (_NET_WM_ICON), its third button opens the equivalent-parameter window, with an
+# icon too. OUTPUT_DIR receives each window's icon sizes and a screenshot (xwd) as it shows.
 # Usage: installed_program.sh OUTPUT_DIR
 set -uo pipefail
 out=${1:?usage: installed_program.sh OUTPUT_DIR}
-if [ "${QUADRIPOLO_INSIDE_XVFB:-}" != 1 ]; then
-    QUADRIPOLO_INSIDE_XVFB=1 exec timeout -k 5 100 \
-        xvfb-run -a -s '-screen 0 1280x1024x24' bash "$0" "$out"
-fi
 
 openbox >"$out/openbox.log" 2>&1 &
 until xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; do sleep 0.2; done
