@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 source scripts/dependencies.sh
 
 install_missing_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+install_run_time_packages
 ensure_italian_locale
 
 # Every tracked C++ source must already be in the project's clang-format layout (checked with

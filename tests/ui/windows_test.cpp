@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -171,6 +172,22 @@ private Q_SLOTS:
                              room.contains(
                                  QFontMetrics(control->font()).boundingRect(room, flags, text)),
                          qPrintable(control->objectName()));
+            }
+        }
+    }
+
+    // Both windows' icon draws at the sizes of a title bar and a task list, and is not blank
+    // (a missing image or icon plugin leaves it empty, with no message).
+    void iconIsDrawn() {
+        click(form1_, "Command3");
+        for (FormWindow* window : {form1_, openWindow("Form2")}) {
+            for (const int size : {16, 32}) {
+                const QImage image = window->windowIcon().pixmap(size).toImage().convertToFormat(
+                    QImage::Format_ARGB32);
+                QCOMPARE(image.size(), QSize(size, size));
+                QImage blank(image.size(), image.format());
+                blank.fill(image.pixel(0, 0));
+                QVERIFY(image != blank);
             }
         }
     }
