@@ -6,9 +6,10 @@
 BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
                 fonts-liberation qt6-translations-l10n)
 # clang-format checks the layout of the sources; lintian, desktop-file-utils and appstream
-# judge the Debian package (tests/package).
-TEST_PACKAGES=(locales xvfb xauth xdotool dpkg-dev file clang-format lintian desktop-file-utils
-               appstream)
+# judge the Debian package (tests/package); the real program runs on Xvfb under openbox, read
+# with xprop and xwd (tests/ui/end_to_end.sh).
+TEST_PACKAGES=(locales xvfb xauth xdotool x11-utils x11-apps openbox dpkg-dev file clang-format
+               lintian desktop-file-utils appstream)
 
 install_missing_packages() {
     local missing=()

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Proves a Debian package of the program complete: installs it with apt, without recommended
 # packages, into a fresh minimal system of the release it was built on (scripts/minimal_system.sh),
-# where nothing of the build is present, and runs tests/package/installed_program.sh there. Only
+# where nothing of the build is present, and runs tests/ui/end_to_end.sh there. Only
 # test tools are installed beside it (display, window manager, xprop, xdotool, xwd), none of
 # which brings a piece of Qt or a font of the program's, so what the program loads at run time
 # comes from the package's dependencies alone.
@@ -21,7 +21,7 @@ source scripts/minimal_system.sh
 system_open "$suite"
 root=$system_root
 started=$SECONDS
-cp tests/package/installed_program.sh "$package" "$root/root/"
+cp tests/ui/end_to_end.sh "$package" "$root/root/"
 mkdir -p "$root/root/out" "$output"
 system_run bash -c 'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
     --no-install-recommends xvfb xauth xdotool x11-utils x11-apps openbox >/dev/null'
@@ -32,7 +32,7 @@ system_run bash -c 'set -o pipefail; DEBIAN_FRONTEND=noninteractive apt-get inst
     install "/root/${package##*/}"
 status=0
 system_run timeout -k 5 120 xvfb-run -a -s '-screen 0 1280x1024x24' \
-    bash /root/installed_program.sh /root/out || status=$?
+    bash /root/end_to_end.sh /root/out || status=$?
 for shot in "$root"/root/out/*.xwd; do
     if [ -f "$shot" ] && command -v convert >/dev/null; then
         convert "xwd:$shot" "$output/$(basename "$shot" .xwd).png" && rm "$shot"
