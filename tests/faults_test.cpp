@@ -30,6 +30,7 @@ constexpr Command kZ = form1::Command2_Click;
 constexpr Command kZY = form1::Command3_Click;
 constexpr Command kYS = form2::Command1_Click;
 
+// clang-format off
 const struct FaultingInput {
     const char* name;
     Command command;
@@ -52,16 +53,10 @@ const struct FaultingInput {
     {"a huge E: scalar step", kS, {{"Text14", "1e154"}}, Overflow, Pl},
     {"a huge phase: reading a field", kS, {{"Text2", "1e308"}}, Overflow, S11Phase},
     {"a huge y times Ro: reading a field", kYS, {{"Text6", "1e308"}}, Overflow, Y12Im},
-    {"y11·y22 - y12·y21: finishing statement",
-     kYS,
-     {{"Text9", "1"},
-      {"Text1", "1.3e154"},
-      {"Text7", "1.3e154"},
-      {"Text5", "1.3e154"},
-      {"Text3", "-1.3e154"}},
-     Overflow,
-     DeltaY},
+    {"y11·y22 - y12·y21: finishing statement", kYS, {{"Text9", "1"}, {"Text1", "1.3e154"},
+     {"Text7", "1.3e154"}, {"Text5", "1.3e154"}, {"Text3", "-1.3e154"}}, Overflow, DeltaY},
 };
+// clang-format on
 
 // Each faulting input ends its command at its step with its kind and name: no box written and no
 // window opened. The finishing statement faults after its product is formed, which stays.

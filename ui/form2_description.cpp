@@ -39,7 +39,8 @@ constexpr ControlDescription yField(std::string_view name, TwipRect twips,
 }
 
 // The S boxes that the conversion fills.
-constexpr ControlDescription sBox(std::string_view name, TwipRect twips, std::string_view quantity) {
+constexpr ControlDescription sBox(std::string_view name, TwipRect twips,
+                                  std::string_view quantity) {
     return resultBox(name, twips, colours::kConverter, quantity, kSFromY);
 }
 

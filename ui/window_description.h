@@ -149,8 +149,7 @@ constexpr bool allWholePixels(std::span<const ControlDescription> controls) {
 // text.
 constexpr bool obeysEveryColumn(std::span<const ControlDescription> controls) {
     return std::ranges::all_of(controls, [](const ControlDescription& c) {
-        const bool describedOrNot =
-            !c.quantity.empty() || c.block.empty();
+        const bool describedOrNot = !c.quantity.empty() || c.block.empty();
         switch (c.kind) {
             case ControlKind::Label:
                 return c.quantity.empty() && describedOrNot;
