@@ -5,6 +5,8 @@
 # MinGW-w64, runs the tests under Wine, checks the executable's version record and icon, runs the
 # real program under Wine on a virtual display, and packs quadripolo-1.0.0-windows-x86_64.zip
 # (the one .exe, no DLL beside it, and the licence) in build-windows/.
+# With --program-only it builds the program alone and packs it, with no test (what
+# scripts/reproducible.sh needs to make the zip again elsewhere).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/dependencies.sh
@@ -19,6 +21,12 @@ WINDOWS_PACKAGES=(cmake ninja-build python3-minimal locales qt6-base-dev qt6-tra
 install_missing_packages "${WINDOWS_PACKAGES[@]}"
 ensure_italian_locale
 
+program_only=""
+tests=ON
+if [ "${1:-}" = --program-only ]; then
+    program_only=1
+    tests=OFF
+fi
 qt=$(bash scripts/windows_qt.sh | tail -n 1)
 
 build=build-windows
@@ -26,10 +34,28 @@ build=build-windows
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-    -DQUADRIPOLO_BUILD_BENCH=OFF -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$PWD/$build/bin"
+    -DQUADRIPOLO_BUILD_BENCH=OFF -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$PWD/$build/bin" \
+    -DQUADRIPOLO_BUILD_TESTS=$tests
 cmake --build "$build" --parallel "${QUADRIPOLO_JOBS:-2}"
 # Every executable in one folder, as Qt's project setup would put them beside their DLLs.
 program=$build/bin/quadripolo.exe
+
+# The zip: a folder with the stripped executable (the PE header's date kept: the source's, see
+# cmake/reproducible.cmake) and the licence. Every entry has the source's date, fixed modes and
+# no extra fields (owner, access time), in sorted order, so the same commit gives the same bytes.
+package=quadripolo-1.0.0-windows-x86_64
+rm -rf "${build:?}/$package" "$build/$package.zip"
+mkdir "$build/$package"
+x86_64-w64-mingw32-strip --preserve-dates -o "$build/$package/quadripolo.exe" "$program"
+cp LICENSE "$build/$package/"
+chmod 0755 "$build/$package" "$build/$package/quadripolo.exe"
+chmod 0644 "$build/$package/LICENSE"
+touch -d "@${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}" "$build/$package" "$build/$package"/*
+(cd "$build" && find "$package" | LC_ALL=C sort | TZ=UTC zip -X -q "$package.zip" -@)
+if [ -n "$program_only" ]; then
+    echo "Windows program packed in $SECONDS s: $build/$package.zip"
+    exit 0
+fi
 
 # Linked statically: the executable asks Windows' own libraries for nothing beyond the system.
 imports=$(x86_64-w64-mingw32-objdump -p "$program" | sed -n 's/^\tDLL Name: //p' | sort -u)
@@ -55,18 +81,12 @@ WINEQT_QPA_PLATFORM=offscreen WINEQT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/lib
     -o "$build/windows_test.txt,txt" || qt_test_failed=1
 cat "$build/windows_test.txt"
 [ -z "${qt_test_failed:-}" ]
-# What the zip holds: the stripped executable and the licence; the checks below run on it.
-package=quadripolo-1.0.0-windows-x86_64
-rm -rf "${build:?}/$package" "$build/$package.zip"
-mkdir "$build/$package"
-x86_64-w64-mingw32-strip -o "$build/$package/quadripolo.exe" "$program"
-cp LICENSE "$build/$package/"
+# The checks below run on the executable as zipped.
 echo "== Version record and icon of the executable"
 python3 tests/windows/check_version_record.py "$build/$package/quadripolo.exe" \
     ui/resources/icons/quadripolo.svg
 echo "== The real program under Wine"
 bash tests/windows/real_program.sh "$build/$package/quadripolo.exe" "$build/real_program"
 
-(cd "$build" && zip -X -r "$package.zip" "$package")
 unzip -l "$build/$package.zip"
 echo "Windows build done in $SECONDS s: $build/$package.zip"

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Proves that a package has the same bytes when it is made again from the same commit, in
+# another folder and at another time: makes it a second time in a fresh clone of HEAD elsewhere
+# (the program and its package only) and compares the two byte for byte. On a difference it
+# names the files inside the package that differ, or the entries whose times, owners or modes
+# do, and fails.
+#
+# Usage (the package of this clone made first, by the usual script):
+#   bash scripts/reproducible.sh deb       after scripts/test.sh (build/)
+#   bash scripts/reproducible.sh windows   after scripts/windows.sh (build-windows/)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+kind=${1:-}
+[ "$kind" = deb ] || [ "$kind" = windows ] || { echo "usage: $0 deb|windows"; exit 2; }
+
+if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
+    echo "reproducible: the rebuild is made from the committed HEAD; commit the changes first"
+    exit 2
+fi
+work=$(mktemp -d /var/tmp/quadripolo-rebuild.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+clone=$work/elsewhere/quadripolo
+git clone -q "$PWD" "$clone"
+
+if [ "$kind" = deb ]; then
+    # The package of build/ (made again: it is up to date after the tests), then the same
+    # build type in the clone, without the tests.
+    type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' build/CMakeCache.txt)
+    cmake --build build --target quadripolo quadripolo_packaging_files >/dev/null
+    (cd build && rm -f quadripolo_*.deb && cpack -G DEB >/dev/null)
+    cmake -S "$clone" -B "$clone/build" -G Ninja -DCMAKE_BUILD_TYPE="$type" \
+        -DQUADRIPOLO_BUILD_TESTS=OFF -DQUADRIPOLO_BUILD_BENCH=OFF >/dev/null
+    cmake --build "$clone/build" --parallel "${QUADRIPOLO_JOBS:-2}" >/dev/null
+    (cd "$clone/build" && cpack -G DEB >/dev/null)
+    first=$(ls "$PWD"/build/quadripolo_*.deb)
+    second=$(ls "$clone"/build/quadripolo_*.deb)
+else
+    (cd "$clone" && bash scripts/windows.sh --program-only >/dev/null)
+    first=$(ls "$PWD"/build-windows/quadripolo-*-windows-x86_64.zip)
+    second=$(ls "$clone"/build-windows/quadripolo-*-windows-x86_64.zip)
+fi
+
+sha256sum "$first" "$second" | sed 's/^/reproducible: /'
+if cmp -s "$first" "$second"; then
+    echo "reproducible: $kind: the same bytes from $PWD and $clone, in $SECONDS s"
+    exit 0
+fi
+
+# What differs: the files inside, then each entry's metadata, then the archive's own.
+for side in first second; do
+    mkdir "$work/$side"
+    if [ "$kind" = deb ]; then
+        dpkg-deb -R "${!side}" "$work/$side/contents"
+        { ar tv "${!side}"; dpkg-deb -c "${!side}"; } >"$work/$side/entries"
+    else
+        unzip -q "${!side}" -d "$work/$side/contents"
+        zipinfo -v "${!side}" | grep -v '^Archive:' >"$work/$side/entries"
+    fi
+done
+echo "reproducible: FAIL: $kind: $first and $second differ"
+diff -rq "$work/first/contents" "$work/second/contents" | sed "s|$work/||g" || true
+diff "$work/first/entries" "$work/second/entries" | head -n 40 || true
+exit 1
