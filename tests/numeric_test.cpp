@@ -262,12 +262,9 @@ TEST(Commands, ConvertTypedY) {
     NetworkState state;
     FakeWindow form2 = test_support::yWindowWith();
     form2::Command1_Click(state, form2);
-    expectShown(form2, std::vector<ShownText>{{"Label35", "33.33E-02"},
-                                              {"Label37", "18.00E+01"},
-                                              {"Label38", "00.00E+00"},
-                                              {"Label36", "00.00E+00"},
-                                              {"Label45", "10.00E-01"},
-                                              {"Label46", "00.00E+00"}});
+    const ShownText shown[] = {{"Label35", "33.33E-02"}, {"Label37", "18.00E+01"},
+                               {"Label36", "00.00E+00"}, {"Label45", "10.00E-01"}};
+    expectShown(form2, shown);
     form2::Command2_Click(state, form2);
     EXPECT_EQ(form2.text("Text1"), "20.00E-01");
 }
