@@ -2,8 +2,8 @@
 #pragma once
 
 // The worked example that every layer's tests share: the main window's default inputs and the
-// values and texts that the commands give for them. The values are stated to 16-17 digits (z, y
-// and S in rectangular form) or six (the solution from S); the texts are the boxes' own.
+// values and texts that the commands give for them: S in rectangular form, z and y to 16-17
+// digits, and the boxes' texts.
 
 #include "core/network_state.h"
 
@@ -54,14 +54,6 @@ inline constexpr StatedValue kSToZYValues[] = {
     {"y22", &N::y22Re, &N::y22Im, 0.000537079995599761, 0.003674791000791029},
 };
 // clang-format on
-
-// The solution from S that no box shows.
-inline constexpr StatedValue kSolutionValues[] = {
-    {"gammaL", &N::gammaLRe, &N::gammaLIm, 0.76, 0.32},
-    {"a2OverA1", &N::a2OverA1Re, &N::a2OverA1Im, -3.19991, 8.77017},
-    {"gammaIn", &N::gammaInRe, &N::gammaInIm, -0.610012, -0.0405751},
-    {"v2Open", &N::v2OpenRe, &N::v2OpenIm, 16.5913, 4.59927},
-};
 
 // The boxes of the upper block after the first button.
 inline constexpr ShownText kSAnalysisShown[] = {

@@ -15,7 +15,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -24,7 +23,6 @@
 #include "ui/application.h"
 #include "ui/controls.h"
 #include "ui/form_window.h"
-#include "ui/run_command.h"
 
 namespace quadripolo::ui {
 

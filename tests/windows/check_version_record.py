@@ -1,11 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""The Windows executable's resources, read out with icoutils: every resource Italian; a version
-record 1.0.0.0 / "1.00", Italian with code page 1200, with its name strings; one icon group of two
-16-colour images, 32x32 and 16x16, showing the windows' icon drawing.
-
-Usage: check_version_record.py PROGRAM.exe ICON.svg   (prints "N passed, N failed")
-"""
+# The Windows executable's resources, read out with icoutils: every resource Italian; a version
+# record 1.0.0.0 / "1.00", Italian with code page 1200, with its name strings; one icon group of two
+# 16-colour images, 32x32 and 16x16, showing the windows' icon drawing.
+#
+# Usage: check_version_record.py PROGRAM.exe ICON.svg   (prints "N passed, N failed")
 import re, struct, subprocess, sys, tempfile
 from pathlib import Path
 
