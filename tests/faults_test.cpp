@@ -12,11 +12,6 @@
 
 namespace quadripolo {
 
-// A failed comparison says the words of a quantity, not its bytes.
-void PrintTo(Quantity quantity, std::ostream* out) {
-    *out << quantityWords(quantity);
-}
-
 namespace {
 
 using test_support::FakeWindow;
