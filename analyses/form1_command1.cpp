@@ -8,19 +8,21 @@ namespace quadripolo::form1 {
 
 namespace {
 
+using N = NetworkState;
+
 // The upper block, in the order the boxes are written.
 constexpr ResultBox kSAnalysisBoxes[] = {
-    {"Label6", &NetworkState::a1Re},    {"Label13", &NetworkState::a1Im},
-    {"Label16", &NetworkState::a2Re},   {"Label18", &NetworkState::a2Im},
-    {"Label20", &NetworkState::b1Re},   {"Label22", &NetworkState::b1Im},
-    {"Label24", &NetworkState::b2Re},   {"Label26", &NetworkState::b2Im},
-    {"Label32", &NetworkState::pl},     {"Label34", &NetworkState::pin},
-    {"Label36", &NetworkState::ziRe},   {"Label39", &NetworkState::ziIm},
-    {"Label46", &NetworkState::v1Re},   {"Label47", &NetworkState::v1Im},
-    {"Label49", &NetworkState::v2Re},   {"Label50", &NetworkState::v2Im},
-    {"Label69", &NetworkState::zoutRe}, {"Label70", &NetworkState::zoutIm},
-    {"Label73", &NetworkState::i1Re},   {"Label74", &NetworkState::i1Im},
-    {"Label75", &NetworkState::i2Re},   {"Label76", &NetworkState::i2Im},
+    {"Label6", valueOf<&N::a1Re>},    {"Label13", valueOf<&N::a1Im>},
+    {"Label16", valueOf<&N::a2Re>},   {"Label18", valueOf<&N::a2Im>},
+    {"Label20", valueOf<&N::b1Re>},   {"Label22", valueOf<&N::b1Im>},
+    {"Label24", valueOf<&N::b2Re>},   {"Label26", valueOf<&N::b2Im>},
+    {"Label32", valueOf<&N::pl>},     {"Label34", valueOf<&N::pin>},
+    {"Label36", valueOf<&N::ziRe>},   {"Label39", valueOf<&N::ziIm>},
+    {"Label46", valueOf<&N::v1Re>},   {"Label47", valueOf<&N::v1Im>},
+    {"Label49", valueOf<&N::v2Re>},   {"Label50", valueOf<&N::v2Im>},
+    {"Label69", valueOf<&N::zoutRe>}, {"Label70", valueOf<&N::zoutIm>},
+    {"Label73", valueOf<&N::i1Re>},   {"Label74", valueOf<&N::i1Im>},
+    {"Label75", valueOf<&N::i2Re>},   {"Label76", valueOf<&N::i2Im>},
 };
 
 }  // namespace

@@ -8,16 +8,18 @@ namespace quadripolo::form1 {
 
 namespace {
 
+using N = NetworkState;
+
 // PL and Pin of the S analysis re-rendered as they stand, then the lower block.
 constexpr ResultBox kZAnalysisBoxes[] = {
-    {"Label32", &NetworkState::pl},        {"Label34", &NetworkState::pin},
-    {"Label41", &NetworkState::ziByZRe},   {"Label43", &NetworkState::ziByZIm},
-    {"Label53", &NetworkState::v1ByZRe},   {"Label55", &NetworkState::v1ByZIm},
-    {"Label57", &NetworkState::v2ByZRe},   {"Label59", &NetworkState::v2ByZIm},
-    {"Label61", &NetworkState::plByZ},     {"Label63", &NetworkState::pinByZ},
-    {"Label65", &NetworkState::zoutByZRe}, {"Label66", &NetworkState::zoutByZIm},
-    {"Label81", &NetworkState::i1ByZRe},   {"Label82", &NetworkState::i1ByZIm},
-    {"Label83", &NetworkState::i2ByZRe},   {"Label84", &NetworkState::i2ByZIm},
+    {"Label32", valueOf<&N::pl>},        {"Label34", valueOf<&N::pin>},
+    {"Label41", valueOf<&N::ziByZRe>},   {"Label43", valueOf<&N::ziByZIm>},
+    {"Label53", valueOf<&N::v1ByZRe>},   {"Label55", valueOf<&N::v1ByZIm>},
+    {"Label57", valueOf<&N::v2ByZRe>},   {"Label59", valueOf<&N::v2ByZIm>},
+    {"Label61", valueOf<&N::plByZ>},     {"Label63", valueOf<&N::pinByZ>},
+    {"Label65", valueOf<&N::zoutByZRe>}, {"Label66", valueOf<&N::zoutByZIm>},
+    {"Label81", valueOf<&N::i1ByZRe>},   {"Label82", valueOf<&N::i1ByZIm>},
+    {"Label83", valueOf<&N::i2ByZRe>},   {"Label84", valueOf<&N::i2ByZIm>},
 };
 
 }  // namespace

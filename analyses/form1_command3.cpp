@@ -8,16 +8,18 @@ namespace quadripolo::form1 {
 
 namespace {
 
+using N = NetworkState;
+
 // The equivalent-parameter window's z and y boxes; their names do not follow the grid order.
 constexpr ResultBox kEquivalentParameterBoxes[] = {
-    {"Label1", &NetworkState::z11Re},  {"Label2", &NetworkState::z11Im},
-    {"Label3", &NetworkState::z12Re},  {"Label4", &NetworkState::z12Im},
-    {"Label9", &NetworkState::z21Re},  {"Label10", &NetworkState::z21Im},
-    {"Label11", &NetworkState::z22Re}, {"Label12", &NetworkState::z22Im},
-    {"Label34", &NetworkState::y11Re}, {"Label32", &NetworkState::y11Im},
-    {"Label31", &NetworkState::y12Re}, {"Label33", &NetworkState::y12Im},
-    {"Label26", &NetworkState::y21Re}, {"Label25", &NetworkState::y21Im},
-    {"Label24", &NetworkState::y22Re}, {"Label23", &NetworkState::y22Im},
+    {"Label1", valueOf<&N::z11Re>},  {"Label2", valueOf<&N::z11Im>},
+    {"Label3", valueOf<&N::z12Re>},  {"Label4", valueOf<&N::z12Im>},
+    {"Label9", valueOf<&N::z21Re>},  {"Label10", valueOf<&N::z21Im>},
+    {"Label11", valueOf<&N::z22Re>}, {"Label12", valueOf<&N::z22Im>},
+    {"Label34", valueOf<&N::y11Re>}, {"Label32", valueOf<&N::y11Im>},
+    {"Label31", valueOf<&N::y12Re>}, {"Label33", valueOf<&N::y12Im>},
+    {"Label26", valueOf<&N::y21Re>}, {"Label25", valueOf<&N::y21Im>},
+    {"Label24", valueOf<&N::y22Re>}, {"Label23", valueOf<&N::y22Im>},
 };
 
 }  // namespace

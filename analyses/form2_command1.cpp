@@ -8,11 +8,13 @@ namespace quadripolo::form2 {
 
 namespace {
 
+using N = NetworkState;
+
 constexpr ResultBox kSBoxes[] = {
-    {"Label35", &NetworkState::s11Mag}, {"Label37", &NetworkState::s11Phase},
-    {"Label38", &NetworkState::s12Mag}, {"Label36", &NetworkState::s12Phase},
-    {"Label43", &NetworkState::s21Mag}, {"Label44", &NetworkState::s21Phase},
-    {"Label45", &NetworkState::s22Mag}, {"Label46", &NetworkState::s22Phase},
+    {"Label35", valueOf<&N::s11Mag>}, {"Label37", valueOf<&N::s11Phase>},
+    {"Label38", valueOf<&N::s12Mag>}, {"Label36", valueOf<&N::s12Phase>},
+    {"Label43", valueOf<&N::s21Mag>}, {"Label44", valueOf<&N::s21Phase>},
+    {"Label45", valueOf<&N::s22Mag>}, {"Label46", valueOf<&N::s22Phase>},
 };
 
 }  // namespace

@@ -1,81 +1,94 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "checked_double.h"
+#include "field.h"
 #include "network_state.h"
-#include "step.h"
 
 namespace quadripolo {
 
-// (p + jq) · (r + js): re = p·r − q·s is stored before im = p·s + q·r is formed, so the result
-// must not share storage with an operand.
-void complexMultiply(CheckedDouble& p, CheckedDouble& q, CheckedDouble& r, CheckedDouble& s,
-                     CheckedDouble& re, CheckedDouble& im);
+// A complex value on its way into a pair of fields, real part then imaginary part.
+struct ComplexInterim {
+    Interim re;
+    Interim im;
+};
 
-// (p + jq) / (r + js), formed as written, without rescaling: re = (p·r + q·s) / (r² + s²) is
-// stored before im = (q·r − p·s) / (r² + s²), the divisor formed again. r² + s² may overflow or
-// underflow where the quotient itself would be representable, and then the step faults.
-void complexDivide(CheckedDouble& p, CheckedDouble& q, CheckedDouble& r, CheckedDouble& s,
-                   CheckedDouble& re, CheckedDouble& im);
+enum class ComplexRoutine {
+    // (p + jq) · (r + js): re = p·r − q·s is stored before im = p·s + q·r is formed.
+    Product,
+    // (p + jq) / (r + js), formed as written, without rescaling: re = (p·r + q·s) / (r² + s²) is
+    // stored before im = (q·r − p·s) / (r² + s²), the divisor formed again. r² + s² may overflow
+    // or underflow where the quotient itself would be representable, and then the step faults.
+    Quotient,
+};
 
-// A complex value of the record held in two fields, real part then imaginary part: the place a
-// complex step stores its result, and what the helpers of the routines take.
-struct ComplexField {
-    CheckedDouble& re;
-    CheckedDouble& im;
+// The result of a routine as it stands.
+struct AsFormed {
+    ComplexInterim operator()(Interim re, Interim im) const { return {re, im}; }
 };
 
 // One complex product or quotient through the record's work operands, written in the order in
-// which it is formed, and named by the quantity it forms for the whole statement: the first
-// operand is formed and stored into workARe, workAIm, the second into workBRe, workBIm, the
-// routine leaves workResultRe, workResultIm, and the last link stores what the step forms from
-// them. A fault on the way names the quantity, and what was stored before it stays.
+// which it is formed: the first operand is stored into workARe, workAIm, the second into workBRe,
+// workBIm, the routine leaves workResultRe, workResultIm, and `finish` forms from them what the
+// target pair receives. Nothing is formed until form() stores it into its pair of fields, whose
+// quantity names every fault on the way; what was stored before a fault stays.
 //
-//     ComplexStep(state, Quantity::GammaIn)
-//         .first(state.ziRe - state.ro, state.ziIm)
-//         .second(state.ziRe + state.ro, state.ziIm)
-//         .quotientInto({state.gammaInRe, state.gammaInIm});
-class ComplexStep {
-public:
-    ComplexStep(NetworkState& state, Quantity quantity) noexcept;
+//     form(state, state.gammaInRe, state.gammaInIm,
+//          quotient({state.ziRe - state.ro, state.ziIm}, {state.ziRe + state.ro, state.ziIm}));
+template <class Finish = AsFormed>
+struct [[nodiscard]] ComplexOperation {
+    ComplexRoutine routine;
+    ComplexInterim first;
+    ComplexInterim second;
+    Finish finish;
 
-    ComplexStep& first(CheckedDouble re, CheckedDouble im);
-    ComplexStep& second(CheckedDouble re, CheckedDouble im);
-
-    // The result copied into `result`.
-    void productInto(ComplexField result);
-    void quotientInto(ComplexField result);
-    // result.re = factor × the quotient's real part, then result.im = factor × its imaginary.
-    void quotientTimesInto(CheckedDouble factor, ComplexField result);
-    // result.re = the quotient's real part / divisor, then result.im = its imaginary / divisor.
-    void quotientOverInto(CheckedDouble divisor, ComplexField result);
-    // finish(real part, imaginary part): the statements that complete the quantity from the
-    // result, still named by it.
-    template <class Finish>
-    void productThen(Finish finish) {
-        product();
-        finish(state_.workResultRe, state_.workResultIm);
+    // The statements that complete the quantity from the routine's real and imaginary parts:
+    // finish(re, im) gives the pair to store.
+    template <class Then>
+    ComplexOperation<Then> then(Then statements) const {
+        return {routine, first, second, statements};
     }
-    template <class Finish>
-    void quotientThen(Finish finish) {
-        quotient();
-        finish(state_.workResultRe, state_.workResultIm);
+    // factor × the real part, then factor × the imaginary part.
+    auto times(Interim factor) const {
+        return then([factor](Interim re, Interim im) {
+            return ComplexInterim{factor * re, factor * im};
+        });
     }
-
-private:
-    void product();
-    void quotient();
-
-    NetworkState& state_;
-    Step step_;
+    // The real part / divisor, then the imaginary part / divisor.
+    auto over(Interim divisor) const {
+        return then([divisor](Interim re, Interim im) {
+            return ComplexInterim{re / divisor, im / divisor};
+        });
+    }
 };
+
+inline ComplexOperation<> product(ComplexInterim first, ComplexInterim second) {
+    return {ComplexRoutine::Product, first, second, {}};
+}
+inline ComplexOperation<> quotient(ComplexInterim first, ComplexInterim second) {
+    return {ComplexRoutine::Quotient, first, second, {}};
+}
+
+// Stores both operands into the work operands and runs the routine into the work result, each
+// operand and each part of the result raising its first fault named by `quantity`.
+void formWorkResult(NetworkState& state, ComplexRoutine routine, const ComplexInterim& first,
+                    const ComplexInterim& second, Quantity quantity);
+
+// Forms `operation` into the pair re, im, of one quantity that names every fault on the way.
+template <Quantity Q, Quantity ReRead, Quantity ImRead, class Finish>
+void form(NetworkState& state, Field<Q, ReRead>& re, Field<Q, ImRead>& im,
+          const ComplexOperation<Finish>& operation) {
+    formWorkResult(state, operation.routine, operation.first, operation.second, Q);
+    const ComplexInterim result = operation.finish(state.workResultRe, state.workResultIm);
+    form(re, result.re);
+    form(im, result.im);
+}
 
 // The 15-digit literal with which angles are converted; its double lies 7 units in the last
 // place below the double nearest to pi, and every stored phase depends on it.
 inline constexpr double kPi15 = 3.14159265358979;
 
 // (degrees × 3.14159265358979) / 180: the product first, then the quotient.
-CheckedDouble degreesToRadians(CheckedDouble degrees);
+Interim degreesToRadians(Interim degrees);
 
 // S11, S12, S21, S22 in that order: Re = modulus × cos(phase), then Im = modulus × sin(phase),
 // the phase in radians.

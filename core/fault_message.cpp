@@ -16,109 +16,155 @@ std::string_view faultWords(FaultKind kind) {
     return {};
 }
 
-namespace {
-
-struct QuantityWords {
-    Quantity quantity;
-    std::string_view words;
-};
-
-// What was being computed, one row a quantity in the order of the enum.
-constexpr QuantityWords kQuantityWords[] = {
-    {Quantity::S11Phase, "della fase di S11"},
-    {Quantity::S12Phase, "della fase di S12"},
-    {Quantity::S21Phase, "della fase di S21"},
-    {Quantity::S22Phase, "della fase di S22"},
-    {Quantity::Y11Re, "della parte reale di y11 moltiplicata per Ro"},
-    {Quantity::Y11Im, "della parte immaginaria di y11 moltiplicata per Ro"},
-    {Quantity::Y12Re, "della parte reale di y12 moltiplicata per Ro"},
-    {Quantity::Y12Im, "della parte immaginaria di y12 moltiplicata per Ro"},
-    {Quantity::Y21Re, "della parte reale di y21 moltiplicata per Ro"},
-    {Quantity::Y21Im, "della parte immaginaria di y21 moltiplicata per Ro"},
-    {Quantity::Y22Re, "della parte reale di y22 moltiplicata per Ro"},
-    {Quantity::Y22Im, "della parte immaginaria di y22 moltiplicata per Ro"},
-    {Quantity::S11, "di S11"},
-    {Quantity::S12, "di S12"},
-    {Quantity::S21, "di S21"},
-    {Quantity::S22, "di S22"},
-    {Quantity::S11Mag, "del modulo di S11"},
-    {Quantity::S12Mag, "del modulo di S12"},
-    {Quantity::S21Mag, "del modulo di S21"},
-    {Quantity::S22Mag, "del modulo di S22"},
-    {Quantity::ZDenLeft, "del prodotto (1 - S11)(1 - S22)"},
-    {Quantity::S12S21, "del prodotto S12·S21"},
-    {Quantity::ConvDen, "del denominatore comune della conversione"},
-    {Quantity::Z11Num, "del numeratore di z11"},
-    {Quantity::Z22Num, "del numeratore di z22"},
-    {Quantity::Z11, "di z11"},
-    {Quantity::Z12, "di z12"},
-    {Quantity::Z21, "di z21"},
-    {Quantity::Z22, "di z22"},
-    {Quantity::S11S22, "del prodotto S11·S22"},
-    {Quantity::DeltaS, "del determinante degli S"},
-    {Quantity::YDen, "del denominatore dei parametri y"},
-    {Quantity::Y11, "di y11"},
-    {Quantity::Y12, "di y12"},
-    {Quantity::Y21, "di y21"},
-    {Quantity::Y22, "di y22"},
-    {Quantity::Z12Z21, "del prodotto z12·z21"},
-    {Quantity::ZiByZ, "di Zi con i parametri z"},
-    {Quantity::V1ByZ, "di V1 con i parametri z"},
-    {Quantity::V2ByZNum, "del numeratore di V2 con i parametri z"},
-    {Quantity::V2ByZDen, "del denominatore di V2 con i parametri z"},
-    {Quantity::V2ByZ, "di V2 con i parametri z"},
-    {Quantity::I2ByZ, "di I2 con i parametri z"},
-    {Quantity::PlByZ, "di PL con i parametri z"},
-    {Quantity::I1ByZ, "di I1 con i parametri z"},
-    {Quantity::PinByZ, "di Pin con i parametri z"},
-    {Quantity::ZoutByZ, "di Zout con i parametri z"},
-    {Quantity::GammaL, "del coefficiente di riflessione del carico"},
-    {Quantity::S21GammaL, "del prodotto S21 per il coefficiente di riflessione del carico"},
-    {Quantity::S22GammaL, "del prodotto S22 per il coefficiente di riflessione del carico"},
-    {Quantity::A2OverA1, "del rapporto a2/a1"},
-    {Quantity::S12A2OverA1, "del prodotto S12·a2/a1"},
-    {Quantity::Zi, "di Zi (impedenza d'ingresso)"},
-    {Quantity::GammaIn, "del coefficiente di riflessione d'ingresso"},
-    {Quantity::V1, "di V1"},
-    {Quantity::A1, "dell'onda a1"},
-    {Quantity::A2, "dell'onda a2"},
-    {Quantity::B1, "dell'onda b1"},
-    {Quantity::B2, "dell'onda b2"},
-    {Quantity::V2Open, "della tensione V2 a uscita aperta"},
-    {Quantity::Pl, "di PL (potenza sul carico)"},
-    {Quantity::Pin, "di Pin (potenza d'ingresso)"},
-    {Quantity::V2, "di V2"},
-    {Quantity::ZoutPerZl, "del rapporto Zout/ZL"},
-    {Quantity::Zout, "di Zout (impedenza d'uscita)"},
-    {Quantity::I1, "di I1"},
-    {Quantity::I2, "di I2"},
-    {Quantity::Y11Y22, "del prodotto y11·y22"},
-    {Quantity::DeltaY, "del determinante degli y"},
-};
-
-constexpr bool oneRowEachInOrder() {
-    std::size_t row = 0;
-    for (const QuantityWords& entry : kQuantityWords) {
-        if (static_cast<std::size_t>(entry.quantity) != row++) {
-            return false;
-        }
-    }
-    return row == static_cast<std::size_t>(Quantity::Count);
-}
-static_assert(oneRowEachInOrder(), "every quantity has one row of words, in the enum's order");
-
-}  // namespace
-
 std::string_view quantityWords(Quantity quantity) {
-    return kQuantityWords[static_cast<std::size_t>(quantity)].words;
+    switch (quantity) {
+        case Quantity::S11Phase:
+            return "della fase di S11";
+        case Quantity::S12Phase:
+            return "della fase di S12";
+        case Quantity::S21Phase:
+            return "della fase di S21";
+        case Quantity::S22Phase:
+            return "della fase di S22";
+        case Quantity::Y11Re:
+            return "della parte reale di y11 moltiplicata per Ro";
+        case Quantity::Y11Im:
+            return "della parte immaginaria di y11 moltiplicata per Ro";
+        case Quantity::Y12Re:
+            return "della parte reale di y12 moltiplicata per Ro";
+        case Quantity::Y12Im:
+            return "della parte immaginaria di y12 moltiplicata per Ro";
+        case Quantity::Y21Re:
+            return "della parte reale di y21 moltiplicata per Ro";
+        case Quantity::Y21Im:
+            return "della parte immaginaria di y21 moltiplicata per Ro";
+        case Quantity::Y22Re:
+            return "della parte reale di y22 moltiplicata per Ro";
+        case Quantity::Y22Im:
+            return "della parte immaginaria di y22 moltiplicata per Ro";
+        case Quantity::S11:
+            return "di S11";
+        case Quantity::S12:
+            return "di S12";
+        case Quantity::S21:
+            return "di S21";
+        case Quantity::S22:
+            return "di S22";
+        case Quantity::S11Mag:
+            return "del modulo di S11";
+        case Quantity::S12Mag:
+            return "del modulo di S12";
+        case Quantity::S21Mag:
+            return "del modulo di S21";
+        case Quantity::S22Mag:
+            return "del modulo di S22";
+        case Quantity::ZDenLeft:
+            return "del prodotto (1 - S11)(1 - S22)";
+        case Quantity::S12S21:
+            return "del prodotto S12·S21";
+        case Quantity::ConvDen:
+            return "del denominatore comune della conversione";
+        case Quantity::Z11Num:
+            return "del numeratore di z11";
+        case Quantity::Z22Num:
+            return "del numeratore di z22";
+        case Quantity::Z11:
+            return "di z11";
+        case Quantity::Z12:
+            return "di z12";
+        case Quantity::Z21:
+            return "di z21";
+        case Quantity::Z22:
+            return "di z22";
+        case Quantity::S11S22:
+            return "del prodotto S11·S22";
+        case Quantity::DeltaS:
+            return "del determinante degli S";
+        case Quantity::YDen:
+            return "del denominatore dei parametri y";
+        case Quantity::Y11:
+            return "di y11";
+        case Quantity::Y12:
+            return "di y12";
+        case Quantity::Y21:
+            return "di y21";
+        case Quantity::Y22:
+            return "di y22";
+        case Quantity::Z12Z21:
+            return "del prodotto z12·z21";
+        case Quantity::ZiByZ:
+            return "di Zi con i parametri z";
+        case Quantity::V1ByZ:
+            return "di V1 con i parametri z";
+        case Quantity::V2ByZNum:
+            return "del numeratore di V2 con i parametri z";
+        case Quantity::V2ByZDen:
+            return "del denominatore di V2 con i parametri z";
+        case Quantity::V2ByZ:
+            return "di V2 con i parametri z";
+        case Quantity::I2ByZ:
+            return "di I2 con i parametri z";
+        case Quantity::PlByZ:
+            return "di PL con i parametri z";
+        case Quantity::I1ByZ:
+            return "di I1 con i parametri z";
+        case Quantity::PinByZ:
+            return "di Pin con i parametri z";
+        case Quantity::ZoutByZ:
+            return "di Zout con i parametri z";
+        case Quantity::GammaL:
+            return "del coefficiente di riflessione del carico";
+        case Quantity::S21GammaL:
+            return "del prodotto S21 per il coefficiente di riflessione del carico";
+        case Quantity::S22GammaL:
+            return "del prodotto S22 per il coefficiente di riflessione del carico";
+        case Quantity::A2OverA1:
+            return "del rapporto a2/a1";
+        case Quantity::S12A2OverA1:
+            return "del prodotto S12·a2/a1";
+        case Quantity::Zi:
+            return "di Zi (impedenza d'ingresso)";
+        case Quantity::GammaIn:
+            return "del coefficiente di riflessione d'ingresso";
+        case Quantity::V1:
+            return "di V1";
+        case Quantity::A1:
+            return "dell'onda a1";
+        case Quantity::A2:
+            return "dell'onda a2";
+        case Quantity::B1:
+            return "dell'onda b1";
+        case Quantity::B2:
+            return "dell'onda b2";
+        case Quantity::V2Open:
+            return "della tensione V2 a uscita aperta";
+        case Quantity::Pl:
+            return "di PL (potenza sul carico)";
+        case Quantity::Pin:
+            return "di Pin (potenza d'ingresso)";
+        case Quantity::V2:
+            return "di V2";
+        case Quantity::ZoutPerZl:
+            return "del rapporto Zout/ZL";
+        case Quantity::Zout:
+            return "di Zout (impedenza d'uscita)";
+        case Quantity::I1:
+            return "di I1";
+        case Quantity::I2:
+            return "di I2";
+        case Quantity::Y11Y22:
+            return "del prodotto y11·y22";
+        case Quantity::DeltaY:
+            return "del determinante degli y";
+    }
+    return {};
 }
 
 std::string faultMessage(const FloatingPointFault& fault) {
     std::string message("Calcolo interrotto: ");
-    message.append(faultWords(fault.kind()));
-    if (fault.quantity()) {
-        message.append(" durante il calcolo ").append(quantityWords(*fault.quantity()));
-    }
+    message.append(faultWords(fault.kind()))
+        .append(" durante il calcolo ")
+        .append(quantityWords(fault.quantity()));
     return message.append(". Nessun risultato è stato scritto: controlla i dati inseriti.");
 }
 

@@ -8,8 +8,8 @@
 
 namespace quadripolo {
 
-// The Italian words for each fault kind (an exhaustive switch: built with -Werror=switch, a kind
-// without words does not build) and each quantity (a table checked complete at compile time).
+// The Italian words for each fault kind and each quantity: exhaustive switches, built with
+// -Werror=switch, so that a kind or a quantity without words does not build.
 std::string_view faultWords(FaultKind kind);
 std::string_view quantityWords(Quantity quantity);
 

@@ -3,7 +3,6 @@
 
 #include <string_view>
 
-#include "complex_arithmetic.h"
 #include "numeric_text.h"
 
 namespace quadripolo {
@@ -15,17 +14,6 @@ constexpr std::string_view kBadValuePrefix = "Errore di inserimento dati per il 
 constexpr std::string_view kBadValueSuffix =
     ". Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in "
     "forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3";
-
-void store(NetworkState& state, const InputField& field, CheckedDouble value) {
-    CheckedDouble& target = state.*field.target;
-    if (const auto* phase = std::get_if<DegreesToRadians>(&field.reading)) {
-        Step(phase->quantity).forms(target, degreesToRadians(value));
-    } else if (const auto* admittance = std::get_if<TimesRo>(&field.reading)) {
-        Step(admittance->quantity).forms(target, value * state.ro);
-    } else {
-        target = value;
-    }
-}
 
 }  // namespace
 
@@ -58,9 +46,10 @@ bool readFields(NetworkState& state, Window& window, std::span<const InputField>
     }
     for (const bool admittances : {false, true}) {
         for (const InputField& field : fields) {
-            if (std::holds_alternative<TimesRo>(field.reading) == admittances) {
+            if (field.storing.normalisedByRo == admittances) {
                 // The check has refused every text that does not convert.
-                store(state, field, convertNumericText(window.text(field.control)).value());
+                field.storing.store(state,
+                                    convertNumericText(window.text(field.control)).value());
             }
         }
     }

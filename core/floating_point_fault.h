@@ -2,7 +2,6 @@
 #pragma once
 
 #include <exception>
-#include <optional>
 
 namespace quadripolo {
 
@@ -13,8 +12,9 @@ enum class FaultKind {
     InvalidOperation,  // a result that is no number, such as the square root of a negative value
 };
 
-// Every quantity whose forming can fault: a field of the record (by its stem: Zi for ziRe and
-// ziIm) or an intermediate without a field of its own, named by what it leads to.
+// Every quantity whose forming can fault, each the type of the record's fields that hold it (by
+// its stem: Zi for ziRe and ziIm, core/network_state.h), so that a fault is named by the field
+// being formed.
 enum class Quantity {
     // Reading the fields: a phase in radians, a typed admittance times Ro.
     S11Phase,
@@ -91,26 +91,21 @@ enum class Quantity {
     // S from y.
     Y11Y22,
     DeltaY,
-    Count,  // not a quantity: how many there are
 };
 
 // Raised by the step that faults. It travels up untouched to the one place where a click's
 // command is run, which tells the user.
 class FloatingPointFault : public std::exception {
 public:
-    FloatingPointFault(FaultKind kind, std::optional<Quantity> quantity) noexcept
+    FloatingPointFault(FaultKind kind, Quantity quantity) noexcept
         : kind_(kind), quantity_(quantity) {}
 
     FaultKind kind() const noexcept { return kind_; }
-    // Empty only for a fault raised outside every step, which no routine does.
-    std::optional<Quantity> quantity() const noexcept { return quantity_; }
+    Quantity quantity() const noexcept { return quantity_; }
 
 private:
     FaultKind kind_;
-    std::optional<Quantity> quantity_;
+    Quantity quantity_;
 };
-
-// Raises the fault with the name of the step that is forming a value (core/step.h), if any.
-[[noreturn]] void raiseFault(FaultKind kind);
 
 }  // namespace quadripolo

@@ -120,13 +120,13 @@ void showResult(NetworkState& state, Window& window, std::string_view control, d
 
 void showResults(NetworkState& state, Window& window, std::span<const ResultBox> boxes) {
     for (const ResultBox& box : boxes) {
-        showResult(state, window, box.control, state.*box.field);
+        showResult(state, window, box.control, box.value(state));
     }
 }
 
 void formatResults(const NetworkState& state, Window& window, std::span<const ResultBox> boxes) {
     for (const ResultBox& box : boxes) {
-        const double value = state.*box.field;
+        const double value = box.value(state);
         window.setText(box.control, formatResult(value, window.decimalSeparator()),
                        fullValueText(value));
     }

@@ -33,11 +33,16 @@ std::string fullValueText(double value);
 // else 3): the text reads the same in every locale and can be typed back into a field.
 void showResult(NetworkState& state, Window& window, std::string_view control, double value);
 
-// A control that shows one field of the record.
+// A control that shows one field of the record, read by valueOf<&NetworkState::member>.
 struct ResultBox {
     std::string_view control;
-    CheckedDouble NetworkState::* field;
+    double (*value)(const NetworkState& state);
 };
+
+template <auto member>
+double valueOf(const NetworkState& state) {
+    return double(state.*member);
+}
 
 // Writes each field with showResult, in order: the point forced, whatever the locale.
 void showResults(NetworkState& state, Window& window, std::span<const ResultBox> boxes);

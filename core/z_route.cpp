@@ -11,67 +11,51 @@ namespace {
 // The impedance seen at one port with `load` on the other: z − z12·z21 / (load + zOther), so
 // Zi = z11 − Q with Q = z12·z21 / (ZL + z22), and Zout = z22 − U with U = z12·z21 / (Ze + z11).
 // The quotient has no field of its own: a fault in it is named by the impedance it leads to.
-void portImpedance(NetworkState& state, Quantity impedance, ComplexField z, ComplexField load,
-                   ComplexField zOther, ComplexField result) {
-    ComplexStep(state, impedance)
-        .first(state.z12z21Re, state.z12z21Im)
-        .second(load.re + zOther.re, load.im + zOther.im)
-        .quotientThen([&](CheckedDouble re, CheckedDouble im) {
-            result.re = z.re - re;
-            result.im = z.im - im;
-        });
+template <Quantity Q>
+void formPortImpedance(NetworkState& state, ComplexInterim z, ComplexInterim load,
+                       ComplexInterim zOther, Field<Q>& re, Field<Q>& im) {
+    form(state, re, im,
+         quotient({state.z12z21Re, state.z12z21Im}, {load.re + zOther.re, load.im + zOther.im})
+             .then([z](Interim quotientRe, Interim quotientIm) {
+                 return ComplexInterim{z.re - quotientRe, z.im - quotientIm};
+             }));
 }
 
 }  // namespace
 
 void solveByZ(NetworkState& state) {
-    ComplexStep(state, Quantity::Z12Z21)
-        .first(state.z12Re, state.z12Im)
-        .second(state.z21Re, state.z21Im)
-        .productInto({state.z12z21Re, state.z12z21Im});
+    form(state, state.z12z21Re, state.z12z21Im,
+         product({state.z12Re, state.z12Im}, {state.z21Re, state.z21Im}));
 
-    portImpedance(state, Quantity::ZiByZ, {state.z11Re, state.z11Im}, {state.zlRe, state.zlIm},
-                  {state.z22Re, state.z22Im}, {state.ziByZRe, state.ziByZIm});
+    formPortImpedance(state, {state.z11Re, state.z11Im}, {state.zlRe, state.zlIm},
+                      {state.z22Re, state.z22Im}, state.ziByZRe, state.ziByZIm);
 
-    ComplexStep(state, Quantity::V1ByZ)  // V1 = E·Zi / (Ze + Zi)
-        .first(state.eRms * state.ziByZRe, state.eRms * state.ziByZIm)
-        .second(state.zeRe + state.ziByZRe, state.zeIm + state.ziByZIm)
-        .quotientInto({state.v1ByZRe, state.v1ByZIm});
+    form(state, state.v1ByZRe, state.v1ByZIm,  // V1 = E·Zi / (Ze + Zi)
+         quotient({state.eRms * state.ziByZRe, state.eRms * state.ziByZIm},
+                  {state.zeRe + state.ziByZRe, state.zeIm + state.ziByZIm}));
 
-    ComplexStep(state, Quantity::V2ByZNum)  // N = (E·ZL)·z21
-        .first(state.eRms * state.zlRe, state.eRms * state.zlIm)
-        .second(state.z21Re, state.z21Im)
-        .productInto({state.v2ByZNumRe, state.v2ByZNumIm});
-    ComplexStep(state, Quantity::V2ByZDen)  // M = (ZL + z22)·(Ze + Zi)
-        .first(state.zlRe + state.z22Re, state.zlIm + state.z22Im)
-        .second(state.zeRe + state.ziByZRe, state.zeIm + state.ziByZIm)
-        .productInto({state.v2ByZDenRe, state.v2ByZDenIm});
-    ComplexStep(state, Quantity::V2ByZ)
-        .first(state.v2ByZNumRe, state.v2ByZNumIm)
-        .second(state.v2ByZDenRe, state.v2ByZDenIm)
-        .quotientInto({state.v2ByZRe, state.v2ByZIm});
+    form(state, state.v2ByZNumRe, state.v2ByZNumIm,  // N = (E·ZL)·z21
+         product({state.eRms * state.zlRe, state.eRms * state.zlIm}, {state.z21Re, state.z21Im}));
+    form(state, state.v2ByZDenRe, state.v2ByZDenIm,  // M = (ZL + z22)·(Ze + Zi)
+         product({state.zlRe + state.z22Re, state.zlIm + state.z22Im},
+                 {state.zeRe + state.ziByZRe, state.zeIm + state.ziByZIm}));
+    form(state, state.v2ByZRe, state.v2ByZIm,
+         quotient({state.v2ByZNumRe, state.v2ByZNumIm}, {state.v2ByZDenRe, state.v2ByZDenIm}));
 
-    ComplexStep(state, Quantity::I2ByZ)  // I2 = −(V2 / ZL): the load carries −I2
-        .first(state.v2ByZRe, state.v2ByZIm)
-        .second(state.zlRe, state.zlIm)
-        .quotientThen([&](CheckedDouble re, CheckedDouble im) {
-            state.i2ByZRe = -re;
-            state.i2ByZIm = -im;
-        });
+    form(state, state.i2ByZRe, state.i2ByZIm,  // I2 = −(V2 / ZL): the load carries −I2
+         quotient({state.v2ByZRe, state.v2ByZIm}, {state.zlRe, state.zlIm})
+             .then([](Interim re, Interim im) { return ComplexInterim{-re, -im}; }));
 
-    Step(Quantity::PlByZ)
-        .forms(state.plByZ, (square(state.i2ByZRe) + square(state.i2ByZIm)) * state.zlRe);
+    form(state.plByZ, (square(state.i2ByZRe) + square(state.i2ByZIm)) * state.zlRe);
 
-    ComplexStep(state, Quantity::I1ByZ)
-        .first(state.v1ByZRe, state.v1ByZIm)
-        .second(state.ziByZRe, state.ziByZIm)
-        .quotientInto({state.i1ByZRe, state.i1ByZIm});
+    form(state, state.i1ByZRe, state.i1ByZIm,
+         quotient({state.v1ByZRe, state.v1ByZIm}, {state.ziByZRe, state.ziByZIm}));
 
-    Step(Quantity::PinByZ)  // with the input resistance of this same solution
-        .forms(state.pinByZ, (square(state.i1ByZIm) + square(state.i1ByZRe)) * state.ziByZRe);
+    // With the input resistance of this same solution.
+    form(state.pinByZ, (square(state.i1ByZIm) + square(state.i1ByZRe)) * state.ziByZRe);
 
-    portImpedance(state, Quantity::ZoutByZ, {state.z22Re, state.z22Im}, {state.zeRe, state.zeIm},
-                  {state.z11Re, state.z11Im}, {state.zoutByZRe, state.zoutByZIm});
+    formPortImpedance(state, {state.z22Re, state.z22Im}, {state.zeRe, state.zeIm},
+                      {state.z11Re, state.z11Im}, state.zoutByZRe, state.zoutByZIm);
 }
 
 }  // namespace quadripolo

@@ -5,7 +5,7 @@
 // values and texts that the commands give for them: S in rectangular form, z and y to 16-17
 // digits, and the boxes' texts.
 
-#include "core/network_state.h"
+#include "core/result_display.h"
 
 namespace quadripolo::test_support {
 
@@ -26,8 +26,8 @@ inline constexpr ShownText kMainWindowDefaults[] = {
 // A complex quantity of the record and its stated value.
 struct StatedValue {
     const char* name;
-    CheckedDouble NetworkState::* re;
-    CheckedDouble NetworkState::* im;
+    double (*re)(const NetworkState&);
+    double (*im)(const NetworkState&);
     double expectedRe;
     double expectedIm;
 };
@@ -37,18 +37,18 @@ using N = NetworkState;
 // The conversion to z and y of the default inputs.
 // clang-format off
 inline constexpr StatedValue kSToZYValues[] = {
-    {"S11", &N::s11Re, &N::s11Im, -0.04991724732782888, -0.03329066564688007},
-    {"S12", &N::s12Re, &N::s12Im, 0.019830863562793455, 0.05662805709499374},
-    {"S21", &N::s21Re, &N::s21Im, 0.629261348871283, 5.987021810117004},
-    {"S22", &N::s22Re, &N::s22Im, 0.5382945310353643, -0.18745398864099225},
-    {"z11", &N::z11Re, &N::z11Im, 8.719363916119423, 19.067048323540096},
-    {"z12", &N::z12Re, &N::z12Im, 2.953204101510599, 6.821859063608341},
-    {"z21", &N::z21Re, &N::z21Im, 130.89777170509439, 734.2667184319146},
-    {"z22", &N::z22Re, &N::z22Im, 80.03992320034257, -5.204340962679078},
-    {"y11", &N::y11Re, &N::y11Im, 0.013868883515791734, 0.0030846481611366476},
-    {"y12", &N::y12Re, &N::y12Im, -0.00016385600795431436, -0.0013065220788373792},
-    {"y21", &N::y21Re, &N::y21Im, 0.014157420193408883, -0.13135386312262803},
-    {"y22", &N::y22Re, &N::y22Im, 0.000537079995599761, 0.003674791000791029},
+    {"S11", valueOf<&N::s11Re>, valueOf<&N::s11Im>, -0.04991724732782888, -0.03329066564688007},
+    {"S12", valueOf<&N::s12Re>, valueOf<&N::s12Im>, 0.019830863562793455, 0.05662805709499374},
+    {"S21", valueOf<&N::s21Re>, valueOf<&N::s21Im>, 0.629261348871283, 5.987021810117004},
+    {"S22", valueOf<&N::s22Re>, valueOf<&N::s22Im>, 0.5382945310353643, -0.18745398864099225},
+    {"z11", valueOf<&N::z11Re>, valueOf<&N::z11Im>, 8.719363916119423, 19.067048323540096},
+    {"z12", valueOf<&N::z12Re>, valueOf<&N::z12Im>, 2.953204101510599, 6.821859063608341},
+    {"z21", valueOf<&N::z21Re>, valueOf<&N::z21Im>, 130.89777170509439, 734.2667184319146},
+    {"z22", valueOf<&N::z22Re>, valueOf<&N::z22Im>, 80.03992320034257, -5.204340962679078},
+    {"y11", valueOf<&N::y11Re>, valueOf<&N::y11Im>, 0.013868883515791734, 0.0030846481611366476},
+    {"y12", valueOf<&N::y12Re>, valueOf<&N::y12Im>, -0.00016385600795431436, -0.0013065220788373792},
+    {"y21", valueOf<&N::y21Re>, valueOf<&N::y21Im>, 0.014157420193408883, -0.13135386312262803},
+    {"y22", valueOf<&N::y22Re>, valueOf<&N::y22Im>, 0.000537079995599761, 0.003674791000791029},
 };
 // clang-format on
 
