@@ -27,8 +27,7 @@ void solveFromA2OverA1(NetworkState& state) {
 
     form(state, state.ziRe, state.ziIm,  // zn = (1 + Γin) / (1 − Γin), Zi = Ro·zn
          quotient({(state.s11Re + 1.0) + state.s12A2OverA1Re, state.s12A2OverA1Im + state.s11Im},
-                  {(1.0 - state.s11Re) - state.s12A2OverA1Re,
-                   (-state.s11Im) - state.s12A2OverA1Im})
+                  {(1.0 - state.s11Re) - state.s12A2OverA1Re, (-state.s11Im) - state.s12A2OverA1Im})
              .times(state.ro));
 
     form(state, state.gammaInRe, state.gammaInIm,  // formed again from Zi; this one is used next
@@ -40,17 +39,15 @@ void solveFromA2OverA1(NetworkState& state) {
 
     form(state, state.a1Re, state.a1Im,  // V1 = √Ro·a1·(1 + Γin)
          quotient({state.v1Re, state.v1Im}, {squareRoot(state.ro) * (state.gammaInRe + 1.0),
-                                              squareRoot(state.ro) * state.gammaInIm}));
+                                             squareRoot(state.ro) * state.gammaInIm}));
 
     form(state, state.a2Re, state.a2Im,
          product({state.a1Re, state.a1Im}, {state.a2OverA1Re, state.a2OverA1Im}));
 
-    formReflectedWave(state, {state.s11Re, state.s11Im}, {state.s12Re, state.s12Im},
-                      state.s11A1Re, state.s11A1Im, state.s12A2Re, state.s12A2Im, state.b1Re,
-                      state.b1Im);
-    formReflectedWave(state, {state.s21Re, state.s21Im}, {state.s22Re, state.s22Im},
-                      state.s21A1Re, state.s21A1Im, state.s22A2Re, state.s22A2Im, state.b2Re,
-                      state.b2Im);
+    formReflectedWave(state, {state.s11Re, state.s11Im}, {state.s12Re, state.s12Im}, state.s11A1Re,
+                      state.s11A1Im, state.s12A2Re, state.s12A2Im, state.b1Re, state.b1Im);
+    formReflectedWave(state, {state.s21Re, state.s21Im}, {state.s22Re, state.s22Im}, state.s21A1Re,
+                      state.s21A1Im, state.s22A2Re, state.s22A2Im, state.b2Re, state.b2Im);
 }
 
 // a2 / a1 = S21·ΓL / (1 − S22·ΓL), from the two products as they stand.
@@ -94,10 +91,10 @@ void solveLoaded(NetworkState& state) {
          product({state.s22Re, state.s22Im}, {state.gammaLRe, state.gammaLIm}));
     solveForLoadReflection(state);
 
-    form(state.pl, (square(state.b2Re) + square(state.b2Im)) -
-                       (square(state.a2Re) + square(state.a2Im)));
-    form(state.pin, (square(state.a1Re) + square(state.a1Im)) -
-                        (square(state.b1Re) + square(state.b1Im)));
+    form(state.pl,
+         (square(state.b2Re) + square(state.b2Im)) - (square(state.a2Re) + square(state.a2Im)));
+    form(state.pin,
+         (square(state.a1Re) + square(state.a1Im)) - (square(state.b1Re) + square(state.b1Im)));
 
     formPortVoltage(state, state.v2Re, state.v2Im);
 

@@ -49,9 +49,8 @@ struct [[nodiscard]] ComplexOperation {
     }
     // factor × the real part, then factor × the imaginary part.
     auto times(Interim factor) const {
-        return then([factor](Interim re, Interim im) {
-            return ComplexInterim{factor * re, factor * im};
-        });
+        return then(
+            [factor](Interim re, Interim im) { return ComplexInterim{factor * re, factor * im}; });
     }
     // The real part / divisor, then the imaginary part / divisor.
     auto over(Interim divisor) const {

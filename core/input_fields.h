@@ -28,18 +28,17 @@ inline constexpr Storing asTyped{
     [](NetworkState& state, double typed) { storeTyped(state.*member, typed); }, false};
 // A phase, typed in degrees and held in radians.
 template <auto member>
-inline constexpr Storing inDegrees{
-    [](NetworkState& state, double typed) {
-        formReading(state.*member, degreesToRadians(Interim::typed(typed)));
-    },
-    false};
+inline constexpr Storing inDegrees{[](NetworkState& state, double typed) {
+                                       formReading(state.*member,
+                                                   degreesToRadians(Interim::typed(typed)));
+                                   },
+                                   false};
 // An admittance in siemens, held normalised: times the Ro of the same window.
 template <auto member>
-inline constexpr Storing timesRo{
-    [](NetworkState& state, double typed) {
-        formReading(state.*member, Interim::typed(typed) * state.ro);
-    },
-    true};
+inline constexpr Storing timesRo{[](NetworkState& state, double typed) {
+                                     formReading(state.*member, Interim::typed(typed) * state.ro);
+                                 },
+                                 true};
 
 // One input field: the control that holds it, the subject that completes its two messages, how
 // it is stored. The bad-value message has the same subject as the missing-value one unless the
@@ -74,13 +73,17 @@ inline constexpr InputField kMainWindowFields[] = {
 // first), then Ro. The missing-value messages of the imaginary parts are the window's own.
 inline constexpr InputField kYWindowFields[] = {
     {"Text1", "della parte reale di y11", timesRo<&NetworkState::y11Re>},
-    {"Text2", "della della parte immaginaria di y11", timesRo<&NetworkState::y11Im>, "della parte immaginaria di y11"},
+    {"Text2", "della della parte immaginaria di y11", timesRo<&NetworkState::y11Im>,
+     "della parte immaginaria di y11"},
     {"Text5", "della parte reale di y12", timesRo<&NetworkState::y12Re>},
-    {"Text6", "della della parte immaginaria di y12", timesRo<&NetworkState::y12Im>, "della parte immaginaria di y12"},
+    {"Text6", "della della parte immaginaria di y12", timesRo<&NetworkState::y12Im>,
+     "della parte immaginaria di y12"},
     {"Text3", "della parte reale di y21", timesRo<&NetworkState::y21Re>},
-    {"Text4", "della della parte immaginaria di y21", timesRo<&NetworkState::y21Im>, "della parte immaginaria di y21"},
+    {"Text4", "della della parte immaginaria di y21", timesRo<&NetworkState::y21Im>,
+     "della parte immaginaria di y21"},
     {"Text7", "della parte reale di y22", timesRo<&NetworkState::y22Re>},
-    {"Text8", "della della parte immaginaria di y22", timesRo<&NetworkState::y22Im>, "della parte immaginaria di y22"},
+    {"Text8", "della della parte immaginaria di y22", timesRo<&NetworkState::y22Im>,
+     "della parte immaginaria di y22"},
     {"Text9", "di Ro=Zo impedenza di riferimento", asTyped<&NetworkState::ro>},
 };
 

@@ -69,15 +69,15 @@ struct NetworkState {
     F<DeltaY> deltaYRe, deltaYIm;        // y11·y22 − y12·y21 of the normalised y
 
     // Terminated two-port solved from S (waves normalised to Ro, RMS values).
-    F<GammaL> gammaLRe, gammaLIm;                // ΓL = (ZL − Ro) / (ZL + Ro)
-    F<S21GammaL> s21GammaLRe, s21GammaLIm;       // S21·ΓL
-    F<S22GammaL> s22GammaLRe, s22GammaLIm;       // S22·ΓL
-    F<A2OverA1> a2OverA1Re, a2OverA1Im;          // a2 / a1
+    F<GammaL> gammaLRe, gammaLIm;                 // ΓL = (ZL − Ro) / (ZL + Ro)
+    F<S21GammaL> s21GammaLRe, s21GammaLIm;        // S21·ΓL
+    F<S22GammaL> s22GammaLRe, s22GammaLIm;        // S22·ΓL
+    F<A2OverA1> a2OverA1Re, a2OverA1Im;           // a2 / a1
     F<S12A2OverA1> s12A2OverA1Re, s12A2OverA1Im;  // S12·a2 / a1
-    F<Zi> ziRe, ziIm;                            // Zi, ohms
-    F<GammaIn> gammaInRe, gammaInIm;             // Γin
-    F<V1> v1Re, v1Im;                            // V1, RMS volts
-    F<A1> a1Re, a1Im;                            // incident waves
+    F<Zi> ziRe, ziIm;                             // Zi, ohms
+    F<GammaIn> gammaInRe, gammaInIm;              // Γin
+    F<V1> v1Re, v1Im;                             // V1, RMS volts
+    F<A1> a1Re, a1Im;                             // incident waves
     F<A2> a2Re, a2Im;
     F<B1> s11A1Re, s11A1Im, s12A2Re, s12A2Im;  // the products that b1 sums
     F<B1> b1Re, b1Im;

@@ -28,11 +28,10 @@ TEST(ComplexRoutines, DivideFaultsAtTheStep) {
         const char* name;
         double p, q, r, s, re;
         FaultKind fault;
-    } cases[] = {
-        {"over zero", 1, 0, 0, 0, 0, FaultKind::DivisionByZero},
-        {"divisor squared overflows", 1e200, 0, 1e200, 0, 0, FaultKind::Overflow},
-        {"divisor squared underflows", 1e-200, 0, 1e-200, 0, 0, FaultKind::DivisionByZero},
-        {"imaginary part overflows", 1, 1e300, 1e10, 0, 1e-10, FaultKind::Overflow}};
+    } cases[] = {{"over zero", 1, 0, 0, 0, 0, FaultKind::DivisionByZero},
+                 {"divisor squared overflows", 1e200, 0, 1e200, 0, 0, FaultKind::Overflow},
+                 {"divisor squared underflows", 1e-200, 0, 1e-200, 0, 0, FaultKind::DivisionByZero},
+                 {"imaginary part overflows", 1, 1e300, 1e10, 0, 1e-10, FaultKind::Overflow}};
     for (const auto& c : cases) {
         NetworkState state;
         formReading(state.zeRe, c.p);
