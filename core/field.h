@@ -18,6 +18,9 @@ namespace quadripolo {
 //     form(state.pl, (square(state.b2Re) + square(state.b2Im)) -
 //                        (square(state.a2Re) + square(state.a2Im)));
 
+template <Quantity Q, Quantity WhenRead = Q>
+class Field;
+
 // A value on its way into a field: the result of each IEEE step in the order written, with the
 // first fault among them. With finite operands only an overflow gives an infinity, and only 0/0
 // or the square root of a negative number a NaN; both are refused before they are formed, so a
@@ -49,7 +52,14 @@ public:
     friend Interim sine(Interim x) noexcept;
     friend Interim arctangent(Interim x) noexcept;
 
-    // The value, or the fault raised with the name of the quantity being formed.
+private:
+    // Only storing into the record raises a fault, with the name of the quantity being formed.
+    template <Quantity Q, Quantity R>
+    friend void form(Field<Q, R>& target, Interim value);
+    template <Quantity Q, Quantity R>
+    friend void formReading(Field<Q, R>& target, Interim value);
+    friend class WorkOperands;
+
     double valueOrRaise(Quantity quantity) const {
         if (fault_) [[unlikely]] {
             throw FloatingPointFault(*fault_, quantity);
@@ -57,7 +67,6 @@ public:
         return value_;
     }
 
-private:
     Interim(double value, std::optional<FaultKind> fault) noexcept : value_(value), fault_(fault) {}
     // The step's result from operands that carry no fault, or the first operand's fault.
     static Interim stepResult(double result, Interim a, Interim b) noexcept;
@@ -82,7 +91,7 @@ Interim arctangent(Interim x) noexcept;
 // A double of the record formed as quantity Q; read from a window, it is formed as quantity
 // WhenRead (an admittance is named apart when it is read and normalised by Ro). It reads as an
 // Interim in arithmetic and as a double only when asked.
-template <Quantity Q, Quantity WhenRead = Q>
+template <Quantity Q, Quantity WhenRead>
 class Field {
 public:
     static constexpr Quantity quantity = Q;
