@@ -16,9 +16,10 @@ public:
 
     // Exactly as it stands, untrimmed; UTF-8.
     virtual std::string text(std::string_view control) const = 0;
-    // `formedFrom` is the value a result's text was formed from, as the shortest decimal that
-    // reads back as the same double, written with the text so that the two never disagree: a
-    // result box offers it in full, with its unit, on hover. Empty for any other text.
+    // Every text a command writes is a value's: `formedFrom` is that value as the shortest
+    // decimal that reads back as the same double, written with the text so that the two never
+    // disagree. A result box offers it in full, with its unit, on hover; a field keeps only the
+    // text, which the user may change.
     virtual void setText(std::string_view control, const std::string& text,
                          std::string_view formedFrom) = 0;
 

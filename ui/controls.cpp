@@ -60,9 +60,6 @@ UnitTexts unitTexts(Unit unit) {
     return {};
 }
 
-// What assistive technology reads for a result box that holds no text yet.
-const QString kEmptyBoxReading = QStringLiteral("vuoto");
-
 void setColour(QWidget& widget, QPalette::ColorRole role, const Rgb& colour) {
     QPalette palette = widget.palette();
     palette.setColor(role, toQColor(colour));
@@ -88,9 +85,8 @@ void applyFrame(QFrame& frame, Border border) {
 // A caption, or a result box, whose text is selectable and described to assistive technology. A
 // label with a border centres its text vertically, as a box does.
 QWidget* createLabel(const ControlDescription& description, QWidget& parent) {
-    auto* label = new QLabel(&parent);
+    auto* label = new QLabel(toQString(description.text), &parent);
     label->setTextFormat(Qt::PlainText);
-    writeText(*label, description, toQString(description.text), {});
     applyFrame(*label, description.border);
     label->setAlignment(horizontalAlignment(description.alignment) |
                         (description.border == Border::None ? Qt::AlignTop : Qt::AlignVCenter));
@@ -102,6 +98,8 @@ QWidget* createLabel(const ControlDescription& description, QWidget& parent) {
     if (description.kind == ControlKind::ResultBox) {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         label->setAccessibleDescription(accessibleText(description));
+        // Empty until a command writes it: read as empty, not as the caption that names it.
+        label->setAccessibleName(QStringLiteral("vuoto"));
     }
     return label;
 }
@@ -146,7 +144,7 @@ QWidget* createPicture(const ControlDescription& description, QWidget& parent) {
         setColour(*picture, QPalette::Window, *description.background);
     }
     picture->setPixmap(schematicPicture(parent.devicePixelRatioF()));
-    picture->setAccessibleName(toQString(description.quantity));
+    picture->setAccessibleName(toQString(description.quantity.words));
     return picture;
 }
 
@@ -180,12 +178,12 @@ QStyle* classicStyle() {
 }  // namespace
 
 QString accessibleText(const ControlDescription& description) {
-    QString text = toQString(description.quantity);
+    QString text = toQString(description.quantity.words);
     if (!description.block.empty()) {
         text += QStringLiteral(", ") + toQString(description.block);
     }
-    if (unitOf(description.quantity) != Unit::None) {
-        text += QStringLiteral(", ") + unitTexts(unitOf(description.quantity)).words;
+    if (description.quantity.unit != Unit::None) {
+        text += QStringLiteral(", ") + unitTexts(description.quantity.unit).words;
     }
     return text;
 }
@@ -208,20 +206,20 @@ void writeText(QWidget& control, const ControlDescription& description, const QS
         case ControlKind::InputField:
             static_cast<QLineEdit&>(control).setText(text);
             return;
+        case ControlKind::ResultBox: {
+            static_cast<QLabel&>(control).setText(text);
+            const QString symbol = unitTexts(description.quantity.unit).symbol;
+            control.setToolTip(symbol.isEmpty() ? formedFrom : formedFrom + ' ' + symbol);
+            control.setAccessibleName(QString());
+            return;
+        }
         case ControlKind::Label:
             static_cast<QLabel&>(control).setText(text);
             return;
-        case ControlKind::ResultBox: {
-            static_cast<QLabel&>(control).setText(text);
-            const QString symbol = unitTexts(unitOf(description.quantity)).symbol;
-            control.setToolTip(
-                formedFrom.isEmpty() || symbol.isEmpty() ? formedFrom : formedFrom + ' ' + symbol);
-            control.setAccessibleName(text.isEmpty() ? kEmptyBoxReading : QString());
-            return;
-        }
         case ControlKind::Button:
         case ControlKind::Picture:
-            return;  // no command writes them
+            qFatal("No command writes the button or picture %s",
+                   qPrintable(toQString(description.name)));
     }
 }
 

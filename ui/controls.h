@@ -23,10 +23,9 @@ QString accessibleText(const ControlDescription& description);
 // Creates one control as a child of `parent`, at its place, with its text, look and names.
 QWidget* createControl(const ControlDescription& description, QWidget& parent);
 
-// Writes the text of `control`, made from `description`. A result box also takes as its tooltip
-// `formedFrom` followed by its unit, or no tooltip when `formedFrom` is empty, and an empty box
-// reads to assistive technology as empty, not as the caption that names it. A field's text is
-// the user's to change, so it takes no tooltip.
+// Writes a command's text into `control`, made from `description`: a field's text, a caption,
+// or a result box's text with the full value it was formed from, followed by its unit, as its
+// tooltip. No command writes a button or the picture.
 void writeText(QWidget& control, const ControlDescription& description, const QString& text,
                const QString& formedFrom);
 

@@ -24,23 +24,21 @@ constexpr ControlDescription gridCaption(std::string_view name, std::string_view
 
 // Boxes of the z and y grids: 2175 by 375.
 constexpr ControlDescription zBox(std::string_view name, int left, int top, const Rgb& background,
-                                  std::string_view quantity) {
+                                  Described quantity) {
     return resultBox(name, {left, top, 2175, 375}, background, quantity, kEquivalentZ);
 }
 constexpr ControlDescription yBox(std::string_view name, int left, int top, const Rgb& background,
-                                  std::string_view quantity) {
+                                  Described quantity) {
     return resultBox(name, {left, top, 2175, 375}, background, quantity, kEquivalentY);
 }
 
 // The y fields to convert, empty at start.
-constexpr ControlDescription yField(std::string_view name, TwipRect twips,
-                                    std::string_view quantity) {
+constexpr ControlDescription yField(std::string_view name, TwipRect twips, Described quantity) {
     return field(name, "", twips, colours::kConverter, quantity, kYToConvert);
 }
 
 // The S boxes that the conversion fills.
-constexpr ControlDescription sBox(std::string_view name, TwipRect twips,
-                                  std::string_view quantity) {
+constexpr ControlDescription sBox(std::string_view name, TwipRect twips, Described quantity) {
     return resultBox(name, twips, colours::kConverter, quantity, kSFromY);
 }
 
@@ -49,41 +47,41 @@ constexpr std::array kControls{
     caption("Label17", "Parametri z equivalenti agli S.  Tutti i valori in ohm.",
             {960, 120, 7455, 255}),
     gridCaption("Label5", "Re(z11)", 120, 480, "Label1"),
-    zBox("Label1", 960, 480, kMenu, "Re(z11)"),
+    zBox("Label1", 960, 480, kMenu, ohms("Re(z11)")),
     gridCaption("Label6", "Im(z11)", 3240, 480, "Label2"),
-    zBox("Label2", 4080, 480, kMenu, "Im(z11)"),
+    zBox("Label2", 4080, 480, kMenu, ohms("Im(z11)")),
     gridCaption("Label7", "Re(z12)", 6360, 480, "Label3"),
-    zBox("Label3", 7200, 480, kMenu, "Re(z12)"),
+    zBox("Label3", 7200, 480, kMenu, ohms("Re(z12)")),
     gridCaption("Label8", "Im(z12)", 9600, 480, "Label4"),
-    zBox("Label4", 10440, 480, kMenu, "Im(z12)"),
+    zBox("Label4", 10440, 480, kMenu, ohms("Im(z12)")),
     gridCaption("Label13", "Re(z21)", 120, 1080, "Label9"),
-    zBox("Label9", 960, 1080, kCaptionText, "Re(z21)"),
+    zBox("Label9", 960, 1080, kCaptionText, ohms("Re(z21)")),
     gridCaption("Label14", "Im(z21)", 3240, 1080, "Label10"),
-    zBox("Label10", 4080, 1080, kCaptionText, "Im(z21)"),
+    zBox("Label10", 4080, 1080, kCaptionText, ohms("Im(z21)")),
     gridCaption("Label15", "Re(z22)", 6360, 1080, "Label11"),
-    zBox("Label11", 7200, 1080, kCaptionText, "Re(z22)"),
+    zBox("Label11", 7200, 1080, kCaptionText, ohms("Re(z22)")),
     gridCaption("Label16", "Im(z22)", 9600, 1080, "Label12"),
-    zBox("Label12", 10440, 1080, kCaptionText, "Im(z22)"),
+    zBox("Label12", 10440, 1080, kCaptionText, ohms("Im(z22)")),
 
     // Equivalent y parameters.
     caption("Label18", "Parametri y equivalenti agli S.  Tutti i valori in Siemens.",
             {960, 1680, 7455, 255}),
     gridCaption("Label30", "Re(y11)", 240, 2040, "Label34"),
-    yBox("Label34", 1080, 2040, kMenu, "Re(y11)"),
+    yBox("Label34", 1080, 2040, kMenu, siemens("Re(y11)")),
     gridCaption("Label29", "Im(y11)", 3360, 2040, "Label32"),
-    yBox("Label32", 4200, 2040, kMenu, "Im(y11)"),
+    yBox("Label32", 4200, 2040, kMenu, siemens("Im(y11)")),
     gridCaption("Label28", "Re(y12)", 6480, 2040, "Label31"),
-    yBox("Label31", 7320, 2040, kMenu, "Re(y12)"),
+    yBox("Label31", 7320, 2040, kMenu, siemens("Re(y12)")),
     gridCaption("Label27", "Im(y12)", 9720, 2040, "Label33"),
-    yBox("Label33", 10560, 2040, kMenu, "Im(y12)"),
+    yBox("Label33", 10560, 2040, kMenu, siemens("Im(y12)")),
     gridCaption("Label22", "Re(y21)", 240, 2640, "Label26"),
-    yBox("Label26", 1080, 2640, kCaptionText, "Re(y21)"),
+    yBox("Label26", 1080, 2640, kCaptionText, siemens("Re(y21)")),
     gridCaption("Label21", "Im(y21)", 3360, 2640, "Label25"),
-    yBox("Label25", 4200, 2640, kCaptionText, "Im(y21)"),
+    yBox("Label25", 4200, 2640, kCaptionText, siemens("Im(y21)")),
     gridCaption("Label20", "Re(y22)", 6480, 2640, "Label24"),
-    yBox("Label24", 7320, 2640, kCaptionText, "Re(y22)"),
+    yBox("Label24", 7320, 2640, kCaptionText, siemens("Re(y22)")),
     gridCaption("Label19", "Im(y22)", 9720, 2640, "Label23"),
-    yBox("Label23", 10560, 2640, kCaptionText, "Im(y22)"),
+    yBox("Label23", 10560, 2640, kCaptionText, siemens("Im(y22)")),
 
     button("Command2", "Copia valori di y trovati", {1080, 3720, 1815, 495}, colours::kConverter),
     button("Command1", "Converti da y a S", {5640, 3840, 1815, 495}, colours::kConverter),
@@ -91,21 +89,21 @@ constexpr std::array kControls{
     // y parameters to convert.
     caption("Label51", "Parametri y, tutti i valori in Siemens.", {1080, 4440, 7455, 255}),
     gridCaption("Label39", "Re(y11)", 240, 4800, "Text1"),
-    yField("Text1", {1080, 4800, 2175, 375}, "Re(y11)"),
+    yField("Text1", {1080, 4800, 2175, 375}, siemens("Re(y11)")),
     gridCaption("Label40", "Im(y11)", 3360, 4800, "Text2"),
-    yField("Text2", {4200, 4800, 2175, 375}, "Im(y11)"),
+    yField("Text2", {4200, 4800, 2175, 375}, siemens("Im(y11)")),
     gridCaption("Label41", "Re(y12)", 6480, 4800, "Text5"),
-    yField("Text5", {7440, 4800, 2055, 375}, "Re(y12)"),
+    yField("Text5", {7440, 4800, 2055, 375}, siemens("Re(y12)")),
     gridCaption("Label42", "Im(y12)", 9720, 4800, "Text6"),
-    yField("Text6", {10680, 4800, 2055, 375}, "Im(y12)"),
+    yField("Text6", {10680, 4800, 2055, 375}, siemens("Im(y12)")),
     gridCaption("Label47", "Re(y21)", 240, 5400, "Text3"),
-    yField("Text3", {1080, 5280, 2175, 375}, "Re(y21)"),
+    yField("Text3", {1080, 5280, 2175, 375}, siemens("Re(y21)")),
     gridCaption("Label48", "Im(y21)", 3360, 5400, "Text4"),
-    yField("Text4", {4200, 5280, 2175, 375}, "Im(y21)"),
+    yField("Text4", {4200, 5280, 2175, 375}, siemens("Im(y21)")),
     gridCaption("Label49", "Re(y22)", 6480, 5400, "Text7"),
-    yField("Text7", {7440, 5280, 2055, 375}, "Re(y22)"),
+    yField("Text7", {7440, 5280, 2055, 375}, siemens("Re(y22)")),
     gridCaption("Label50", "Im(y22)", 9720, 5400, "Text8"),
-    yField("Text8", {10680, 5280, 2055, 375}, "Im(y22)"),
+    yField("Text8", {10680, 5280, 2055, 375}, siemens("Im(y22)")),
 
     // Resulting S parameters.
     ControlDescription{.kind = ControlKind::Label,
@@ -121,18 +119,18 @@ constexpr std::array kControls{
     caption("Label62", "S12", {6840, 6480, 375, 255}, Alignment::Left, "Label38"),
     caption("Label58", "S21", {600, 6960, 375, 255}, Alignment::Left, "Label43"),
     caption("Label63", "S22", {6840, 6960, 375, 255}, Alignment::Left, "Label45"),
-    sBox("Label35", {1080, 6480, 2175, 375}, "S11 modulo"),
-    sBox("Label37", {3480, 6480, 2175, 375}, "S11 fase"),
-    sBox("Label38", {7440, 6480, 2175, 375}, "S12 modulo"),
-    sBox("Label36", {9840, 6480, 2055, 375}, "S12 fase"),
-    sBox("Label43", {1080, 6960, 2175, 375}, "S21 modulo"),
-    sBox("Label44", {3480, 6960, 2175, 375}, "S21 fase"),
-    sBox("Label45", {7440, 6960, 2175, 375}, "S22 modulo"),
-    sBox("Label46", {9840, 6960, 2055, 375}, "S22 fase"),
+    sBox("Label35", {1080, 6480, 2175, 375}, {"S11 modulo"}),
+    sBox("Label37", {3480, 6480, 2175, 375}, degrees("S11 fase")),
+    sBox("Label38", {7440, 6480, 2175, 375}, {"S12 modulo"}),
+    sBox("Label36", {9840, 6480, 2055, 375}, degrees("S12 fase")),
+    sBox("Label43", {1080, 6960, 2175, 375}, {"S21 modulo"}),
+    sBox("Label44", {3480, 6960, 2175, 375}, degrees("S21 fase")),
+    sBox("Label45", {7440, 6960, 2175, 375}, {"S22 modulo"}),
+    sBox("Label46", {9840, 6960, 2055, 375}, degrees("S22 fase")),
 
     // Reference impedance.
     caption("Label64", "Ro", {5160, 7800, 375, 255}, Alignment::Left, "Text9"),
-    field("Text9", "50", {5640, 7680, 1815, 375}, colours::kConverter, "Ro", kYToConvert),
+    field("Text9", "50", {5640, 7680, 1815, 375}, colours::kConverter, ohms("Ro"), kYToConvert),
     ohmSign("Label65", {7560, 7800, 375, 255}),
 };
 static_assert(allWholePixels(kControls));

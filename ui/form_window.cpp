@@ -8,8 +8,6 @@
 #include <QLocale>
 #include <QMessageBox>
 
-#include <stdexcept>
-
 #include "controls.h"
 #include "fonts.h"
 #include "resources.h"
@@ -36,11 +34,6 @@ QPalette windowPalette(const Rgb& background) {
     return palette;
 }
 
-// A name that no control of the window has: the program addresses a control it does not have.
-std::invalid_argument unknownControl(std::string_view name) {
-    return std::invalid_argument("no control named " + std::string(name));
-}
-
 }  // namespace
 
 FormWindow::FormWindow(const WindowDescription& description, std::span<const ButtonCommand> buttons,
@@ -55,29 +48,34 @@ FormWindow::FormWindow(const WindowDescription& description, std::span<const But
     setFont(controlFont(FontStyle::Regular));
     resize(toPixels(description.clientWidthTwips), toPixels(description.clientHeightTwips));
 
-    for (const ControlDescription& controlDescription : description.controls) {
-        controls_.emplace(controlDescription.name,
-                          Control{createControl(controlDescription, *this), &controlDescription});
+    createControls(description.controls);
+    setFocusOrder(description.focusOrder);
+    connectButtons(buttons);
+}
+
+void FormWindow::createControls(std::span<const ControlDescription> descriptions) {
+    for (const ControlDescription& description : descriptions) {
+        controls_.emplace(description.name,
+                          Control{createControl(description, *this), &description});
     }
-    for (const ControlDescription& controlDescription : description.controls) {
-        if (!controlDescription.buddy.empty()) {
-            qobject_cast<QLabel*>(control(controlDescription.name))
-                ->setBuddy(control(controlDescription.buddy));
+    // Every control exists before a caption names one.
+    for (const ControlDescription& description : descriptions) {
+        if (!description.buddy.empty()) {
+            qobject_cast<QLabel*>(control(description.name))->setBuddy(control(description.buddy));
         }
     }
+}
 
-    QWidget* previous = nullptr;
-    for (std::string_view name : description.focusOrder) {
-        QWidget* next = control(name);
-        if (previous != nullptr) {
-            setTabOrder(previous, next);
-        }
-        previous = next;
+void FormWindow::setFocusOrder(std::span<const std::string_view> focusOrder) {
+    for (std::size_t i = 1; i < focusOrder.size(); ++i) {
+        setTabOrder(control(focusOrder[i - 1]), control(focusOrder[i]));
     }
-    if (!description.focusOrder.empty()) {
-        control(description.focusOrder.front())->setFocus();
+    if (!focusOrder.empty()) {
+        control(focusOrder.front())->setFocus();
     }
+}
 
+void FormWindow::connectButtons(std::span<const ButtonCommand> buttons) {
     for (const ButtonCommand& binding : buttons) {
         auto* button = qobject_cast<QAbstractButton*>(control(binding.button));
         const auto command = binding.command;
@@ -94,8 +92,10 @@ FormWindow::FormWindow(const WindowDescription& description, std::span<const But
 
 const FormWindow::Control& FormWindow::find(std::string_view name) const {
     const auto found = controls_.find(name);
-    if (found == controls_.end()) {
-        throw unknownControl(name);
+    if (found == controls_.end()) [[unlikely]] {
+        // The program addresses a control the window does not have; a click's slot cannot carry
+        // an exception through Qt's event loop, so it stops here, saying which.
+        qFatal("%s has no control named %s", qPrintable(objectName()), qPrintable(toQString(name)));
     }
     return found->second;
 }

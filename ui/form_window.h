@@ -26,7 +26,8 @@ public:
     FormWindow(const WindowDescription& description, std::span<const ButtonCommand> buttons,
                NetworkState& state);
 
-    // The control of that name; a name the window does not have throws std::invalid_argument.
+    // The control of that name; a name the window does not have is a programming error, which
+    // ends the program with a message that names it.
     QWidget* control(std::string_view name) const;
 
     std::string text(std::string_view control) const override;
@@ -38,6 +39,10 @@ public:
     Window& loadAndShowEquivalentWindow() override;
 
 private:
+    void createControls(std::span<const ControlDescription> descriptions);
+    void setFocusOrder(std::span<const std::string_view> focusOrder);
+    void connectButtons(std::span<const ButtonCommand> buttons);
+
     // A control of the window and the row it was made from.
     struct Control {
         QWidget* widget;

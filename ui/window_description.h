@@ -70,35 +70,32 @@ enum class FontStyle {
 // The unit a field or a result box holds, which assistive technology reads with it.
 enum class Unit { None, Ohm, Volt, Ampere, Watt, Siemens, Degree };
 
-// The unit of a quantity, from its name: impedances and Ro in ohms, voltages and E in volts,
-// currents in amperes, powers in watts, admittances in siemens, phases in degrees; moduli and
-// waves have none.
-constexpr Unit unitOf(std::string_view quantity) {
-    if (quantity.ends_with(" fase")) {
-        return Unit::Degree;
-    }
-    if (quantity == "Ro" || quantity == "E") {
-        return quantity == "Ro" ? Unit::Ohm : Unit::Volt;
-    }
-    if (quantity == "PL" || quantity == "Pin") {
-        return Unit::Watt;
-    }
-    if (!quantity.starts_with("Re(") && !quantity.starts_with("Im(")) {
-        return Unit::None;
-    }
-    switch (quantity.at(3)) {
-        case 'Z':
-        case 'z':
-            return Unit::Ohm;
-        case 'V':
-            return Unit::Volt;
-        case 'I':
-            return Unit::Ampere;
-        case 'y':
-            return Unit::Siemens;
-        default:
-            return Unit::None;
-    }
+// What a field or a result box holds, as assistive technology reads it ("Re(Zi)"), and its unit.
+struct Described {
+    std::string_view words;
+    Unit unit = Unit::None;
+
+    constexpr bool empty() const { return words.empty(); }
+    constexpr bool operator==(const Described&) const = default;
+};
+
+constexpr Described ohms(std::string_view words) {
+    return {words, Unit::Ohm};
+}
+constexpr Described volts(std::string_view words) {
+    return {words, Unit::Volt};
+}
+constexpr Described amperes(std::string_view words) {
+    return {words, Unit::Ampere};
+}
+constexpr Described watts(std::string_view words) {
+    return {words, Unit::Watt};
+}
+constexpr Described siemens(std::string_view words) {
+    return {words, Unit::Siemens};
+}
+constexpr Described degrees(std::string_view words) {
+    return {words, Unit::Degree};
 }
 
 // One control of a window, as data.
@@ -113,9 +110,9 @@ struct ControlDescription {
     FontStyle font = FontStyle::Bold;
     bool wordWrap = false;
     bool autoSize = false;  // the label's size follows its text, from its top-left corner
-    // What assistive technology says of a field or a result box besides its text: the quantity,
-    // the block it belongs to, and the quantity's unit.
-    std::string_view quantity = {};
+    // What assistive technology says of a field or a result box besides its text: the quantity
+    // with its unit, and the block it belongs to.
+    Described quantity = {};
     std::string_view block = {};
     std::string_view buddy = {};  // the field or box that a caption names
 };
@@ -145,8 +142,8 @@ constexpr bool allWholePixels(std::span<const ControlDescription> controls) {
 // box; a result box is described by its quantity and names nothing; a field has no word wrap, no
 // caption to name it by and no single-line border; a button's caption is aligned and wrapped as its
 // row says, and it has no border and no description besides its caption; a picture shows no text,
-// from its top-left corner, and is described by its quantity alone. Only a label's size follows its
-// text.
+// from its top-left corner, and is described by its quantity alone, without a unit. Only a label's
+// size follows its text.
 constexpr bool obeysEveryColumn(std::span<const ControlDescription> controls) {
     return std::ranges::all_of(controls, [](const ControlDescription& c) {
         const bool describedOrNot = !c.quantity.empty() || c.block.empty();
@@ -163,8 +160,8 @@ constexpr bool obeysEveryColumn(std::span<const ControlDescription> controls) {
                        c.block.empty() && c.buddy.empty();
             case ControlKind::Picture:
                 return c.text.empty() && c.alignment == Alignment::Left && !c.wordWrap &&
-                       c.font == FontStyle::Bold && !c.autoSize && c.block.empty() &&
-                       c.buddy.empty();
+                       c.font == FontStyle::Bold && !c.autoSize && c.quantity.unit == Unit::None &&
+                       c.block.empty() && c.buddy.empty();
         }
         return false;
     });
@@ -187,7 +184,7 @@ constexpr bool namesPointOneWay(std::span<const ControlDescription> controls,
     };
     const auto readings = [&](const ControlDescription& c) {
         return std::ranges::count_if(controls, [&](const ControlDescription& other) {
-            return other.quantity == c.quantity && other.block == c.block;
+            return other.quantity.words == c.quantity.words && other.block == c.block;
         });
     };
     return std::ranges::all_of(controls,
@@ -238,7 +235,7 @@ constexpr ControlDescription ohmSign(std::string_view name, TwipRect twips) {
 
 // A single-line input field with its initial text.
 constexpr ControlDescription field(std::string_view name, std::string_view text, TwipRect twips,
-                                   const Rgb& background, std::string_view quantity,
+                                   const Rgb& background, Described quantity,
                                    std::string_view block) {
     return {.kind = ControlKind::InputField,
             .name = name,
@@ -252,7 +249,7 @@ constexpr ControlDescription field(std::string_view name, std::string_view text,
 
 // A result box: fixed single border, right aligned, empty at start.
 constexpr ControlDescription resultBox(std::string_view name, TwipRect twips, const Rgb& background,
-                                       std::string_view quantity, std::string_view block) {
+                                       Described quantity, std::string_view block) {
     return {.kind = ControlKind::ResultBox,
             .name = name,
             .text = {},
