@@ -49,10 +49,6 @@ std::string formatResult(double value, std::string_view decimalSeparator) {
             ? std::to_chars(decimal, std::end(decimal), magnitude, std::chars_format::scientific,
                             kExactSubnormalDigits)
             : std::to_chars(decimal, std::end(decimal), magnitude, std::chars_format::scientific);
-    if (!std::isfinite(value)) {
-        return std::string(decimal, written.ptr);  // never a result: every step is checked
-    }
-
     // "d.ddd…e±x": the significant digits, at least five, then the decimal exponent.
     std::string digits;
     const char* c = decimal;

@@ -10,7 +10,7 @@
 
 namespace quadripolo {
 
-// The text of a finite `value` by the pattern "00.00E+00": a "-" for a negative value, two
+// The text of a finite `value` (every field of the record is) by the pattern "00.00E+00": a "-" for a negative value, two
 // integer digits (the first not 0), the decimal separator, two decimals, "E", the exponent's
 // sign and at least two exponent digits. Zero gives "00", separator, "00E+00".
 //
