@@ -4,8 +4,9 @@
 # Italian and once in an English locale: the main window's client area is 1077x705 pixels; its
 # first button, pressed with the mouse, writes the worked example's texts with the point, and its
 # third opens the equivalent-parameter window, whose texts carry the locale's separator. A few
-# boxes of each are read off screenshots by OCR (tesseract) and compared with the texts the
-# numeric tests expect (tests/support/worked_example.h), at the places the window tables give.
+# boxes of each are read off screenshots by OCR (tesseract) and compared with the texts formed
+# from the full values the numeric tests expect (tests/support/worked_example.h), at the places
+# the window tables give.
 # Usage: real_program.sh PROGRAM.exe OUTPUT_DIR   (screenshots and the program's output go there)
 # WINEPREFIX and WINEDEBUG come from the caller.
 set -uo pipefail
@@ -21,9 +22,13 @@ fi
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-# The text a box shows in the worked example: TABLE NAME.
+# The text a box shows in the worked example, "00.00E+00" formed from its full value: TABLE NAME.
 expected() { sed -n "/$1\[\] = {/,/^};/p" "$project/tests/support/worked_example.h" |
-    grep -o "{\"$2\", \"[^\"]*\"}" | cut -d'"' -f4; }
+    grep -o "{\"$2\", \"[^\"]*\"}" | cut -d'"' -f4 | awk '{
+        split(sprintf("%.3e", $1), part, "e"); digits = part[1]; sub(/-/, "", digits)
+        sub(/\./, "", digits); exponent = part[2] - 1
+        printf "%s%s.%sE%s%02d\n", ($1 < 0 ? "-" : ""), substr(digits, 1, 2), substr(digits, 3),
+            (exponent < 0 ? "-" : "+"), (exponent < 0 ? -exponent : exponent) }'; }
 # A box's left and top in twips: DESCRIPTION NAME.
 place() { grep -o "Box(\"$2\", [0-9]*, [0-9]*" "$project/ui/$1" | tr -d ',' | cut -d' ' -f2,3; }
 window() { timeout 30 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
@@ -61,13 +66,13 @@ for locale in it_IT.UTF-8 en_US.UTF-8; do
     sleep 2
     shot="$output_dir/main-$locale.png"
     import -window root "$shot"
-    check_boxes "$main" form1_description.cpp kSAnalysisShown 1575 . Label6 Label13 Label36 Label70
+    check_boxes "$main" form1_description.cpp kSAnalysis 1575 . Label6 Label13 Label36 Label70
     press "$main" 11880 6240 1935 735
     second=$(window '^Parametri z')
     sleep 2
     shot="$output_dir/second-$locale.png"
     import -window root "$shot"
-    check_boxes "$second" form2_description.cpp kEquivalentShown 2175 "$separator" \
+    check_boxes "$second" form2_description.cpp kEquivalentParameters 2175 "$separator" \
         Label1 Label12 Label34 Label25
     kill "$pid" 2>/dev/null
     wineserver -k 2>/dev/null
