@@ -13,11 +13,8 @@ struct ShownText {
     const char* text;
 };
 
-// A result box and the full value its text was formed from.
-struct FullValue {
-    const char* control;
-    const char* value;
-};
+// A result box and the full value its text was formed from, which it shows on hover.
+using FullValue = ShownText;
 
 // The main window's fourteen fields with their initial texts.
 inline constexpr ShownText kMainWindowDefaults[] = {
