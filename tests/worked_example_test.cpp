@@ -18,7 +18,8 @@ using test_support::FakeWindow;
 using test_support::FullValue;
 using test_support::ShownText;
 
-double valueOf(std::string_view text) {
+// The double that a full value reads back as; NaN for a box never written.
+double readBack(std::string_view text) {
     double value = NAN;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
@@ -42,7 +43,7 @@ constexpr std::int64_t kUlps = 64;
 void expectFullValues(FakeWindow& window, std::span<const FullValue> boxes) {
     for (const auto& [box, value] : boxes) {
         const auto bits = [](std::string_view text) {
-            return std::bit_cast<std::int64_t>(valueOf(text));
+            return std::bit_cast<std::int64_t>(readBack(text));
         };
         EXPECT_LE(std::abs(bits(window.formedFrom[box]) - bits(value)), kUlps)
             << box << ": " << window.formedFrom[box];
@@ -79,7 +80,7 @@ TEST(WorkedExample, EveryBoxHoldsItsFullValue) {
     form1::Command2_Click(state, form1);
     expectFullValues(form1, test_support::kSAnalysis);
     for (const auto& [z, s] : kByZAndByS) {
-        EXPECT_NEAR(valueOf(form1.formedFrom[z]) / valueOf(form1.formedFrom[s]), 1, 4e-15) << z;
+        EXPECT_NEAR(readBack(form1.formedFrom[z]) / readBack(form1.formedFrom[s]), 1, 4e-15) << z;
     }
 
     form1::Command3_Click(state, form1);
