@@ -3,10 +3,8 @@
 // inputs, among them inputs that make each specified order of operations show.
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <charconv>
 #include <cmath>
-#include <cstdint>
 
 #include "analyses/commands.h"
 #include "support/fake_window.h"
@@ -32,21 +30,20 @@ double readBack(std::string_view text) {
 // away (MinGW-w64 squares as x·x does). A last-bit change in any one cosine, sine or arctangent
 // moves a box of the worked example by at most 29 units in the last place (Re(Zout), through
 // cancellation), and one in each of them at once by at most 54 (Im(I2)): so elsewhere a value
-// may be 64 units away, which swallows the orders of operations below.
+// may lie 2^-45 away, relatively (64 to 128 units in the last place), which swallows the orders
+// of operations below.
 #ifdef __GLIBC__
-constexpr std::int64_t kUlps = 0;
+constexpr double kTolerance = 0;
 #else
-constexpr std::int64_t kUlps = 64;
+constexpr double kTolerance = 0x1p-45;
 #endif
 
 // Each box holds its full value (the display form that makes its text is tested on its own).
 void expectFullValues(FakeWindow& window, std::span<const FullValue> boxes) {
     for (const auto& [box, value] : boxes) {
-        const auto bits = [](std::string_view text) {
-            return std::bit_cast<std::int64_t>(readBack(text));
-        };
-        EXPECT_LE(std::abs(bits(window.formedFrom[box]) - bits(value)), kUlps)
-            << box << ": " << window.formedFrom[box];
+        const double expected = readBack(value);
+        EXPECT_NEAR(readBack(window.formedFrom[box]), expected, kTolerance * std::abs(expected))
+            << box;
     }
 }
 
