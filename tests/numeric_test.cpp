@@ -57,7 +57,7 @@ TEST(ComplexRoutines, SquareByThePowerFunction) {
 
 // Only the first failing field in reading order is reported, with its own message: S12 is read
 // before S21, E last; a value beyond the doubles is refused like a character no number has; the
-// imaginary parts of y say "della della" when empty, but not when they hold such a character.
+// imaginary parts of y say "della della" when empty, but not when their value is refused.
 TEST(FieldReading, ReportsTheFirstFailingFieldOnly) {
     const std::string nines(400, '9');
     // clang-format off
