@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The full value behind every box that the commands write for the worked example and for typed
-// inputs, among them inputs that make each specified order of operations show.
+// inputs, among them inputs that show in a full value the order in which a result is formed.
 #include <gtest/gtest.h>
 
 #include <charconv>
