@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: MIT
-// The numeric core and the commands, on fake windows: complex steps, squares, field reading, the
-// display form, S to z and y, the terminated two-port solved from S, and what the commands show.
+// The numeric core on fake windows: complex steps, squares, field reading and the display form.
+// What the commands show is in worked_example_test.cpp.
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <clocale>
 
-#include "analyses/commands.h"
 #include "core/complex_arithmetic.h"
 #include "core/field_reading.h"
 #include "core/numeric_text.h"
 #include "core/result_display.h"
-#include "core/s_to_zy.h"
 #include "support/fake_window.h"
 
 namespace quadripolo {
@@ -69,41 +66,46 @@ TEST(ComplexRoutines, SquareByThePowerFunction) {
 
 // Only the first failing field in reading order is reported, with its own message: S12 is read
 // before S21, E last; a value beyond the doubles is refused like a character no number has; the
-// imaginary parts of y say "della della" when empty, but not when they hold such a character.
+// imaginary parts of y say "della della" when empty, but not when their value is refused.
 TEST(FieldReading, ReportsTheFirstFailingFieldOnly) {
     const std::string nines(400, '9');
-    const std::string missing = "Hai dimenticato di scrivere il valore ";
-    const std::string bad = "Errore di inserimento dati per il valore ";
+    // clang-format off
     const struct {
         std::vector<ShownText> texts;  // changed from the window's defaults
         bool yWindow;
-        std::string message;
+        const char* message;
     } cases[] = {
-        {{{"Text1", ""}, {"Text14", ""}}, false, missing + "del modulo di S11"},
-        {{{"Text5", ""}, {"Text3", ""}}, false, missing + "del modulo di S12"},
-        {{{"Text14", ""}}, false, missing + "della tensione a vuoto in Volt efficaci E"},
-        {{{"Text9", nines.c_str()}, {"Text14", ""}},
-         false,
-         bad + "di Ro=Zo impedenza di riferimento. Puoi scrivere soltanto numeri razionali con il "
-               "punto come separatore decimale, anche in forma esponenziale. Ad es: 1.23 , 1E-5 , "
-               "5E3"},
-        {{{"Text4", ""}, {"Text9", ""}}, true, missing + "della della parte immaginaria di y21"},
-        {{{"Text6", "1,5"}}, true, bad + "della parte immaginaria di y12"},
+        {{{"Text1", ""}, {"Text14", ""}}, false,
+         "Hai dimenticato di scrivere il valore del modulo di S11"},
+        {{{"Text5", ""}, {"Text3", ""}}, false,
+         "Hai dimenticato di scrivere il valore del modulo di S12"},
+        {{{"Text14", ""}}, false,
+         "Hai dimenticato di scrivere il valore della tensione a vuoto in Volt efficaci E"},
+        {{{"Text4", ""}, {"Text9", ""}}, true,
+         "Hai dimenticato di scrivere il valore della della parte immaginaria di y21"},
+        {{{"Text6", nines.c_str()}, {"Text9", ""}}, true,
+         "Errore di inserimento dati per il valore della parte immaginaria di y12. Puoi scrivere "
+         "soltanto numeri razionali con il punto come separatore decimale, anche in forma "
+         "esponenziale. Ad es: 1.23 , 1E-5 , 5E3"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         FakeWindow window =
             c.yWindow ? test_support::yWindowWith(c.texts) : test_support::windowWith(c.texts);
         NetworkState state;
         const std::span<const InputField> fields = kMainWindowFields;
         EXPECT_FALSE(readFields(state, window, c.yWindow ? kYWindowFields : fields));
-        ASSERT_EQ(window.messages.size(), 1U) << c.message;
-        EXPECT_TRUE(window.messages.front().starts_with(c.message)) << window.messages.front();
+        EXPECT_EQ(window.messages, std::vector<std::string>{c.message});
     }
 }
 
 // Which characters occur decides, never their order; a value beyond the doubles is refused.
 TEST(FieldReading, ConvertsTheLongestDecimalPrefixWhateverTheLocale) {
-    std::setlocale(LC_ALL, "it_IT.UTF-8");  // a comma locale where it is generated
+    // A comma locale, by its POSIX name or its Windows name.
+    if (std::setlocale(LC_ALL, "it_IT.UTF-8") == nullptr &&
+        std::setlocale(LC_ALL, "Italian_Italy.1252") == nullptr) {
+        GTEST_SKIP() << "no Italian locale here: the test would read with a point";
+    }
     const std::string zeros(400, '0');
     // From "1e-400" on: below the doubles by the exponent (either letter), a subnormal, below
     // them by the leading zeros, an exponent beyond int64, many digits that round up to 1.
@@ -120,11 +122,11 @@ TEST(FieldReading, ConvertsTheLongestDecimalPrefixWhateverTheLocale) {
         EXPECT_EQ(convertNumericText(text), std::optional(value)) << text;
     }
     // Refused by a character, or beyond the doubles: by the exponent, by the digits before the
-    // point with or without an exponent, by an exponent beyond the leading zeros.
+    // point with an exponent (without one, 400 nines: the message test), by an exponent beyond
+    // the leading zeros.
     // clang-format off
     const std::string refused[] = {" 50", "0,5", "5O", "1\t", "1e400", "-0.01e+311", "1000e306",
-        "1" + zeros + "e-50", "0." + zeros + "1e+800", "1e+" + std::string(30, '9'),
-        "-" + std::string(400, '9') + ".5"};
+        "1" + zeros + "e-50", "0." + zeros + "1e+800", "1e+" + std::string(30, '9')};
     // clang-format on
     for (const std::string& text : refused) {
         EXPECT_FALSE(holdsOnlyNumericCharacters(text) && convertNumericText(text)) << text;
@@ -164,80 +166,7 @@ TEST(Display, FormatsEveryValueAsTheNumberPattern) {
         showResult(state, window, "Label36", c.value);
         EXPECT_EQ(window.text("Label36"), c.text) << c.formedFrom;
         EXPECT_EQ(window.formedFrom["Label36"], c.formedFrom);
-        EXPECT_EQ(window.writes, 2) << c.formedFrom;
     }
-}
-
-// The stated values are formed in the stated order with the 15-digit pi: one unit in the last
-// place is allowed, for the platform's cosine and sine.
-TEST(WorkedExample, GivesTheStatedValues) {
-    NetworkState state;
-    FakeWindow window = test_support::windowWith();
-    ASSERT_TRUE(readFields(state, window, kMainWindowFields));
-    EXPECT_EQ(double(state.s11Phase), -2.553416695667702);
-    convertSToZY(state);
-    const auto ulps = [](double a, double b) {
-        return std::abs(std::bit_cast<std::int64_t>(a) - std::bit_cast<std::int64_t>(b));
-    };
-    for (const test_support::StatedValue& stated : test_support::kSToZYValues) {
-        EXPECT_LE(ulps(stated.re(state), stated.expectedRe), 1) << stated.name;
-        EXPECT_LE(ulps(stated.im(state), stated.expectedIm), 1) << stated.name;
-    }
-}
-
-void expectShown(const FakeWindow& window, std::span<const ShownText> shown) {
-    for (const auto& [control, text] : shown) {
-        EXPECT_EQ(window.text(control), text) << control;
-    }
-}
-
-// With the default inputs every command shows the stated texts, and a box's full value is the
-// field it shows.
-TEST(Commands, ShowTheStatedValues) {
-    NetworkState state;
-    FakeWindow form1 = test_support::windowWith();
-    form1::Command2_Click(state, form1);
-    expectShown(form1, test_support::kZAnalysisShown);
-    EXPECT_EQ(form1.text("Label32"), "00.00E+00");  // PL of an S analysis that has not run
-    form1::Command1_Click(state, form1);
-    expectShown(form1, test_support::kSAnalysisShown);
-    EXPECT_EQ(form1.formedFrom["Label36"], "12.071925996368467");
-    form1::Command3_Click(state, form1);
-    FakeWindow& form2 = *form1.equivalent;
-    expectShown(form2, test_support::kEquivalentShown);
-    form2::Command2_Click(state, form2);
-    expectShown(form2, test_support::kCopiedY);
-    form2::Command1_Click(state, form2);
-    expectShown(form2, test_support::kSOfCopiedY);
-}
-
-// A short-circuit load still shows the two-port's output impedance, z22 − z12·z21/(Ze + z11);
-// any other load, even a real one, keeps the formula through V2.
-TEST(Commands, ShowZoutForAShortCircuitLoad) {
-    NetworkState state;
-    FakeWindow form1 =
-        test_support::windowWith(std::vector<ShownText>{{"Text12", "0"}, {"Text13", "0"}});
-    form1::Command1_Click(state, form1);
-    EXPECT_EQ(form1.text("Label69"), "62.42E+00");
-    EXPECT_EQ(form1.text("Label70"), "-13.20E+01");
-    form1.texts["Text12"] = "100";
-    form1::Command1_Click(state, form1);
-    EXPECT_EQ(double(state.zoutRe), double(state.zoutPerZlRe) * 100.0);
-}
-
-// Re(y11) 0.04 alone with Ro 50: S11 = −1/3 is negative real (phase 180), S12 is 0 (a zero real
-// part, phase 0), S22 = 1; the copy then takes the normalised y11, 0.04 × 50.
-TEST(Commands, ConvertTypedY) {
-    NetworkState state;
-    FakeWindow form2 = test_support::yWindowWith();
-    form2::Command1_Click(state, form2);
-    const ShownText shown[] = {{"Label35", "33.33E-02"},
-                               {"Label37", "18.00E+01"},
-                               {"Label36", "00.00E+00"},
-                               {"Label45", "10.00E-01"}};
-    expectShown(form2, shown);
-    form2::Command2_Click(state, form2);
-    EXPECT_EQ(form2.text("Text1"), "20.00E-01");
 }
 
 }  // namespace

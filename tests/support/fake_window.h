@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <map>
 #include <memory>
+#include <ranges>
 #include <span>
 #include <string>
 #include <vector>
@@ -55,10 +57,7 @@ inline constexpr ShownText kYWindowInputs[] = {
 inline FakeWindow windowWith(std::span<const ShownText> changes = {},
                              std::span<const ShownText> texts = kMainWindowDefaults) {
     FakeWindow window;
-    for (const auto& [control, text] : texts) {
-        window.texts[control] = text;
-    }
-    for (const auto& [control, text] : changes) {
+    for (const auto& [control, text] : std::views::join(std::array{texts, changes})) {
         window.texts[control] = text;
     }
     return window;

@@ -2,10 +2,8 @@
 #pragma once
 
 // The worked example that every layer's tests share: the main window's default inputs and the
-// values and texts that the commands give for them: S in rectangular form, z and y to 16-17
-// digits, and the boxes' texts.
-
-#include "core/result_display.h"
+// full value behind each box that the commands write for them, as the box offers it on hover
+// (the shortest decimal that reads back as the same double). A box's text follows from it.
 
 namespace quadripolo::test_support {
 
@@ -15,6 +13,9 @@ struct ShownText {
     const char* text;
 };
 
+// A result box and the full value its text was formed from, which it shows on hover.
+using FullValue = ShownText;
+
 // The main window's fourteen fields with their initial texts.
 inline constexpr ShownText kMainWindowDefaults[] = {
     {"Text1", "0.06"}, {"Text2", "-146.3"}, {"Text5", "0.06"}, {"Text6", "70.7"},
@@ -23,79 +24,50 @@ inline constexpr ShownText kMainWindowDefaults[] = {
     {"Text9", "50"},   {"Text14", "1"},
 };
 
-// A complex quantity of the record and its stated value.
-struct StatedValue {
-    const char* name;
-    double (*re)(const NetworkState&);
-    double (*im)(const NetworkState&);
-    double expectedRe;
-    double expectedIm;
+// clang-format off
+// The upper block after the first button: real part, then imaginary part.
+inline constexpr FullValue kSAnalysis[] = {
+    {"Label6", "0.11467066036058542"}, {"Label13", "-0.10079073651357133"},   // a1
+    {"Label16", "0.5170163634497291"}, {"Label18", "1.3282017966807274"},     // a2
+    {"Label20", "-0.07404004063684719"}, {"Label22", "0.05683075427164071"},  // b1
+    {"Label24", "1.2028779575876865"}, {"Label26", "1.241159013490352"},      // b2
+    {"Label32", "0.9559651448379736"}, {"Label34", "0.014596470665891304"},   // PL, Pin
+    {"Label36", "12.071925996368467"}, {"Label39", "-1.5643211452232033"},    // Zi
+    {"Label46", "0.28730186730467183"}, {"Label47", "-0.3108440154410934"},   // V1
+    {"Label49", "12.161489373297895"}, {"Label50", "18.16812452186932"},      // V2
+    {"Label69", "62.41814345033425"}, {"Label70", "-131.97011806820615"},     // Zout
+    {"Label73", "0.026687723271550313"}, {"Label74", "-0.022291044998991268"},  // I1
+    {"Label75", "-0.09699547683407306"}, {"Label76", "0.012309708449452958"},   // I2
 };
 
-using N = NetworkState;
+// The equivalent-parameter window's z and y boxes after the third button.
+inline constexpr FullValue kEquivalentParameters[] = {
+    {"Label1", "8.719363916119423"}, {"Label2", "19.067048323540096"},        // z11
+    {"Label3", "2.953204101510599"}, {"Label4", "6.821859063608341"},         // z12
+    {"Label9", "130.89777170509439"}, {"Label10", "734.2667184319146"},       // z21
+    {"Label11", "80.03992320034257"}, {"Label12", "-5.204340962679078"},      // z22
+    {"Label34", "0.013868883515791734"}, {"Label32", "0.0030846481611366476"},       // y11
+    {"Label31", "-0.00016385600795431436"}, {"Label33", "-0.0013065220788373792"},   // y12
+    {"Label26", "0.014157420193408883"}, {"Label25", "-0.13135386312262803"},        // y21
+    {"Label24", "0.000537079995599761"}, {"Label23", "0.003674791000791029"},        // y22
+};
 
-// The conversion to z and y of the default inputs.
-// clang-format off
-inline constexpr StatedValue kSToZYValues[] = {
-    {"S11", valueOf<&N::s11Re>, valueOf<&N::s11Im>, -0.04991724732782888, -0.03329066564688007},
-    {"S12", valueOf<&N::s12Re>, valueOf<&N::s12Im>, 0.019830863562793455, 0.05662805709499374},
-    {"S21", valueOf<&N::s21Re>, valueOf<&N::s21Im>, 0.629261348871283, 5.987021810117004},
-    {"S22", valueOf<&N::s22Re>, valueOf<&N::s22Im>, 0.5382945310353643, -0.18745398864099225},
-    {"z11", valueOf<&N::z11Re>, valueOf<&N::z11Im>, 8.719363916119423, 19.067048323540096},
-    {"z12", valueOf<&N::z12Re>, valueOf<&N::z12Im>, 2.953204101510599, 6.821859063608341},
-    {"z21", valueOf<&N::z21Re>, valueOf<&N::z21Im>, 130.89777170509439, 734.2667184319146},
-    {"z22", valueOf<&N::z22Re>, valueOf<&N::z22Im>, 80.03992320034257, -5.204340962679078},
-    {"y11", valueOf<&N::y11Re>, valueOf<&N::y11Im>, 0.013868883515791734, 0.0030846481611366476},
-    {"y12", valueOf<&N::y12Re>, valueOf<&N::y12Im>, -0.00016385600795431436, -0.0013065220788373792},
-    {"y21", valueOf<&N::y21Re>, valueOf<&N::y21Im>, 0.014157420193408883, -0.13135386312262803},
-    {"y22", valueOf<&N::y22Re>, valueOf<&N::y22Im>, 0.000537079995599761, 0.003674791000791029},
+// The S boxes, modulus then phase in degrees, after converting with Ro 50 the y values copied
+// at four digits; the third-quadrant S11 gets a phase above 180 degrees.
+inline constexpr FullValue kSOfCopiedY[] = {
+    {"Label35", "0.060110815972068514"}, {"Label37", "213.59330453706713"},  // S11
+    {"Label38", "0.06001189413253217"}, {"Label36", "70.70171698287528"},    // S12
+    {"Label43", "6.021103157992849"}, {"Label44", "83.99999736974884"},      // S21
+    {"Label45", "0.56979123315477"}, {"Label46", "-19.200528134327666"},     // S22
+};
+
+// The same after converting the y values at full precision: the main window's S again.
+inline constexpr FullValue kSOfFullY[] = {
+    {"Label35", "0.0599999999999999"}, {"Label37", "213.70000000000022"},    // S11
+    {"Label38", "0.059999999999999984"}, {"Label36", "70.69999999999999"},   // S12
+    {"Label43", "6.019999999999999"}, {"Label44", "84"},                     // S21
+    {"Label45", "0.5700000000000001"}, {"Label46", "-19.199999999999992"},   // S22
 };
 // clang-format on
-
-// The boxes of the upper block after the first button.
-inline constexpr ShownText kSAnalysisShown[] = {
-    {"Label6", "11.47E-02"},  {"Label13", "-10.08E-02"}, {"Label16", "51.70E-02"},
-    {"Label18", "13.28E-01"}, {"Label20", "-74.04E-03"}, {"Label22", "56.83E-03"},
-    {"Label24", "12.03E-01"}, {"Label26", "12.41E-01"},  {"Label32", "95.60E-02"},
-    {"Label34", "14.60E-03"}, {"Label36", "12.07E+00"},  {"Label39", "-15.64E-01"},
-    {"Label46", "28.73E-02"}, {"Label47", "-31.08E-02"}, {"Label49", "12.16E+00"},
-    {"Label50", "18.17E+00"}, {"Label69", "62.42E+00"},  {"Label70", "-13.20E+01"},
-    {"Label73", "26.69E-03"}, {"Label74", "-22.29E-03"}, {"Label75", "-97.00E-03"},
-    {"Label76", "12.31E-03"},
-};
-
-// The boxes of the lower block after the second button: the same digits by the other road.
-inline constexpr ShownText kZAnalysisShown[] = {
-    {"Label41", "12.07E+00"},  {"Label43", "-15.64E-01"}, {"Label53", "28.73E-02"},
-    {"Label55", "-31.08E-02"}, {"Label57", "12.16E+00"},  {"Label59", "18.17E+00"},
-    {"Label61", "95.60E-02"},  {"Label63", "14.60E-03"},  {"Label65", "62.42E+00"},
-    {"Label66", "-13.20E+01"}, {"Label81", "26.69E-03"},  {"Label82", "-22.29E-03"},
-    {"Label83", "-97.00E-03"}, {"Label84", "12.31E-03"},
-};
-
-// The equivalent-parameter window's z and y boxes after the third button, in a point locale.
-inline constexpr ShownText kEquivalentShown[] = {
-    {"Label1", "87.19E-01"},  {"Label2", "19.07E+00"},   {"Label3", "29.53E-01"},
-    {"Label4", "68.22E-01"},  {"Label9", "13.09E+01"},   {"Label10", "73.43E+01"},
-    {"Label11", "80.04E+00"}, {"Label12", "-52.04E-01"}, {"Label34", "13.87E-03"},
-    {"Label32", "30.85E-04"}, {"Label31", "-16.39E-05"}, {"Label33", "-13.07E-04"},
-    {"Label26", "14.16E-03"}, {"Label25", "-13.14E-02"}, {"Label24", "53.71E-05"},
-    {"Label23", "36.75E-04"},
-};
-
-// The y fields after the copy of those y values.
-inline constexpr ShownText kCopiedY[] = {
-    {"Text1", "13.87E-03"},  {"Text2", "30.85E-04"}, {"Text5", "-16.39E-05"},
-    {"Text6", "-13.07E-04"}, {"Text3", "14.16E-03"}, {"Text4", "-13.14E-02"},
-    {"Text7", "53.71E-05"},  {"Text8", "36.75E-04"},
-};
-
-// The S boxes after converting the copied y with Ro 50; the third-quadrant S11 gets a phase
-// above 180 degrees.
-inline constexpr ShownText kSOfCopiedY[] = {
-    {"Label35", "60.11E-03"}, {"Label37", "21.36E+01"},  {"Label38", "60.01E-03"},
-    {"Label36", "70.70E+00"}, {"Label43", "60.21E-01"},  {"Label44", "84.00E+00"},
-    {"Label45", "56.98E-02"}, {"Label46", "-19.20E+00"},
-};
 
 }  // namespace quadripolo::test_support
