@@ -23,7 +23,6 @@ public:
     std::vector<std::string> messages;
     std::string separator = ".";
     std::unique_ptr<FakeWindow> equivalent;
-    int writes = 0;
 
     std::string text(std::string_view control) const override {
         const auto found = texts.find(control);
@@ -33,7 +32,6 @@ public:
                  std::string_view value) override {
         texts[std::string(control)] = text;
         formedFrom[std::string(control)] = value;
-        ++writes;
     }
     void showMessage(std::string_view message) override { messages.emplace_back(message); }
     std::string decimalSeparator() const override { return separator; }

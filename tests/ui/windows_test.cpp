@@ -163,9 +163,8 @@ private Q_SLOTS:
 
     // Each window's icon draws at 16 and 32 pixels and is not blank (a missing image or icon
     // plugin leaves it empty, with no message). Every control lies inside the client area with its
-    // text unclipped in the font used, and where its row gives a colour it is painted in it, in the
-    // role its kind shows; a label or the picture without one lets the window's background show.
-    // A button is drawn in the classic style, which fills its bevel with its colour.
+    // text unclipped in the font used. A button is drawn in the classic style, which fills its
+    // bevel with its colour.
     void everyControlAsItsRowSays() {
         QCOMPARE(form1_->control("Command1")->style()->name(), QStringLiteral("windows"));
         click(form1_, "Command3");
