@@ -79,25 +79,6 @@ struct Described {
     constexpr bool operator==(const Described&) const = default;
 };
 
-constexpr Described ohms(std::string_view words) {
-    return {words, Unit::Ohm};
-}
-constexpr Described volts(std::string_view words) {
-    return {words, Unit::Volt};
-}
-constexpr Described amperes(std::string_view words) {
-    return {words, Unit::Ampere};
-}
-constexpr Described watts(std::string_view words) {
-    return {words, Unit::Watt};
-}
-constexpr Described siemens(std::string_view words) {
-    return {words, Unit::Siemens};
-}
-constexpr Described degrees(std::string_view words) {
-    return {words, Unit::Degree};
-}
-
 // One control of a window, as data.
 struct ControlDescription {
     ControlKind kind;
