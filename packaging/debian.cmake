@@ -15,14 +15,17 @@ include(${CMAKE_CURRENT_LIST_DIR}/metainfo.cmake)
 quadripolo_write_metainfo(${_source}/ui/resources/${_id}.metainfo.xml ${_out}/${_id}.metainfo.xml)
 install(FILES ${_out}/${_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# The licence in Debian's machine-readable form, the changelog and the manual page, the last two
-# compressed as Debian wants them (gzip -9n: no name or time inside, so the bytes never vary).
+# The licence in Debian's machine-readable form, the changelog and the manual page (with the
+# project's version), the last two compressed as Debian wants them (gzip -9n: no name or time
+# inside, so the bytes never vary).
+configure_file(${_source}/packaging/quadripolo.1 ${_out}/quadripolo.1 @ONLY)
 find_program(QUADRIPOLO_GZIP gzip REQUIRED)
-foreach(_name changelog quadripolo.1)
+foreach(_file ${_source}/packaging/changelog ${_out}/quadripolo.1)
+    get_filename_component(_name ${_file} NAME)
     add_custom_command(
         OUTPUT ${_out}/${_name}.gz
-        COMMAND ${QUADRIPOLO_GZIP} -9nc ${_source}/packaging/${_name} > ${_out}/${_name}.gz
-        DEPENDS ${_source}/packaging/${_name}
+        COMMAND ${QUADRIPOLO_GZIP} -9nc ${_file} > ${_out}/${_name}.gz
+        DEPENDS ${_file}
         COMMENT "Compressing ${_name}")
     list(APPEND _compressed ${_out}/${_name}.gz)
 endforeach()
