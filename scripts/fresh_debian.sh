@@ -40,13 +40,13 @@ mkdir -p "$out"
     echo 'mkdir -p /root/out && cd /root && echo "fresh_debian: Debian $(cat /etc/debian_version)"'
     printf '%q ' "$@"
     printf '\necho $? >/root/out/status\n'
-} >"$work/job.sh"
+} >"$work/fresh_debian.job"
 started=$SECONDS
 mmdebstrap --mode=unshare --variant=apt --quiet \
     --aptopt='APT::Install-Recommends "false"' "${hooks[@]}" \
-    --customize-hook="copy-in $work/job.sh /root" \
+    --customize-hook="copy-in $work/fresh_debian.job /tmp" \
     --customize-hook='chroot "$1" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
-        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin bash /root/job.sh' \
+        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin bash /tmp/fresh_debian.job' \
     --customize-hook="sync-out /root/out $out" \
     "$suite" /dev/null "$mirror"
 status=$(cat "$out/status")
