@@ -51,5 +51,5 @@ mmdebstrap --mode=unshare --variant=apt --quiet \
     "$suite" /dev/null "$mirror"
 status=$(cat "$out/status")
 rm "$out/status"
-echo "fresh_debian: $suite: $*: exit $status, in $((SECONDS - started)) s"
+echo "fresh_debian: $suite: exit $status, in $((SECONDS - started)) s"
 exit "$status"
