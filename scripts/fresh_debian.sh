@@ -46,7 +46,8 @@ mmdebstrap --mode=unshare --variant=apt --quiet \
     --aptopt='APT::Install-Recommends "false"' "${hooks[@]}" \
     --customize-hook="copy-in $work/fresh_debian.job /tmp" \
     --customize-hook='chroot "$1" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
-        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin bash /tmp/fresh_debian.job' \
+        DEBIAN_FRONTEND=noninteractive PATH=/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        bash /tmp/fresh_debian.job' \
     --customize-hook="sync-out /root/out $out" \
     "$suite" /dev/null "$mirror"
 status=$(cat "$out/status")
