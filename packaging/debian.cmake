@@ -30,6 +30,7 @@ foreach(_file ${_source}/packaging/changelog ${_out}/quadripolo.1)
     list(APPEND _compressed ${_out}/${_name}.gz)
 endforeach()
 add_custom_target(quadripolo_packaging_files ALL DEPENDS ${_compressed})
+add_dependencies(quadripolo quadripolo_packaging_files) # so cpack works after a build of it alone
 set(_docdir ${CMAKE_INSTALL_DATADIR}/doc/quadripolo)
 install(FILES ${_source}/packaging/copyright ${_out}/changelog.gz DESTINATION ${_docdir})
 install(FILES ${_out}/quadripolo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
