@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # The Debian package of the program (cpack -G DEB in the build folder): what it installs beside
-# the program, and its control fields. Included by the top-level CMakeLists.txt.
+# the program, and its control fields. Included by the top-level CMakeLists.txt before CPack.
 include(GNUInstallDirs)
 set(_source ${PROJECT_SOURCE_DIR})
 set(_out ${PROJECT_BINARY_DIR}/packaging)
@@ -62,7 +62,3 @@ file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/run-time-depends CPACK_DEBIAN_PACKAGE_DEP
      REGEX "^[^#]")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
              ${CMAKE_CURRENT_LIST_DIR}/run-time-depends)
-set(CPACK_STRIP_FILES ON)
-# The source's date as the time of every file and member (cmake/reproducible.cmake).
-set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/cpack_project.cmake)
-include(CPack)
