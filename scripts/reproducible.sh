@@ -2,9 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Proves that a package has the same bytes when it is made again from the same commit, in
 # another folder and at another time: makes it a second time in a fresh clone of HEAD elsewhere
-# (the program and its package only) and compares the two byte for byte. On a difference it
-# names the files inside the package that differ, or the entries whose times, owners or modes
-# do, and fails.
+# (the program and its package only) and compares the two; diffoscope reports any difference.
 #
 # Usage (the package of this clone made first, by the usual script):
 #   bash scripts/reproducible.sh deb       after scripts/test.sh (build/)
@@ -24,14 +22,13 @@ clone=$work/elsewhere/quadripolo
 git clone -q "$PWD" "$clone"
 
 if [ "$kind" = deb ]; then
-    # The package of build/ (made again: it is up to date after the tests), then the same
-    # build type in the clone, without the tests.
+    # The package of build/ made again (up to date after the tests), then the clone's, of the
+    # same build type, without the tests.
     type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' build/CMakeCache.txt)
-    cmake --build build --target quadripolo quadripolo_packaging_files >/dev/null
     (cd build && rm -f quadripolo_*.deb && cpack -G DEB >/dev/null)
     cmake -S "$clone" -B "$clone/build" -G Ninja -DCMAKE_BUILD_TYPE="$type" \
         -DQUADRIPOLO_BUILD_TESTS=OFF -DQUADRIPOLO_BUILD_BENCH=OFF >/dev/null
-    cmake --build "$clone/build" --parallel "${QUADRIPOLO_JOBS:-2}" >/dev/null
+    cmake --build "$clone/build" >/dev/null
     (cd "$clone/build" && cpack -G DEB >/dev/null)
     first=$(ls "$PWD"/build/quadripolo_*.deb)
     second=$(ls "$clone"/build/quadripolo_*.deb)
@@ -46,19 +43,8 @@ if cmp -s "$first" "$second"; then
     echo "reproducible: $kind: the same bytes from $PWD and $clone, in $SECONDS s"
     exit 0
 fi
-
-# What differs: the files inside, then each entry's metadata, then the archive's own.
-for side in first second; do
-    mkdir "$work/$side"
-    if [ "$kind" = deb ]; then
-        dpkg-deb -R "${!side}" "$work/$side/contents"
-        { ar tv "${!side}"; dpkg-deb -c "${!side}"; } >"$work/$side/entries"
-    else
-        unzip -q "${!side}" -d "$work/$side/contents"
-        zipinfo -v "${!side}" | grep -v '^Archive:' >"$work/$side/entries"
-    fi
-done
 echo "reproducible: FAIL: $kind: $first and $second differ"
-diff -rq "$work/first/contents" "$work/second/contents" | sed "s|$work/||g" || true
-diff "$work/first/entries" "$work/second/entries" | head -n 40 || true
+source scripts/dependencies.sh
+install_missing_packages diffoscope
+diffoscope --no-progress "$first" "$second" | head -n 200
 exit 1

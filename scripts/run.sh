@@ -4,10 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/dependencies.sh
-
 install_missing_packages "${BUILD_PACKAGES[@]}"
-install_run_time_packages
-
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja
 cmake --build build --target quadripolo
 exec ./build/ui/quadripolo

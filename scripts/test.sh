@@ -1,25 +1,30 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs what is missing, builds everything and runs every test through CTest.
+# Installs what is missing, checks the layout of the C++ sources, builds everything and runs every
+# test through CTest, then builds and runs them again under AddressSanitizer and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/dependencies.sh
-
 install_missing_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-install_run_time_packages
 ensure_italian_locale
 
-# Every tracked C++ source must already be in the project's clang-format layout (checked with
-# the pinned clang-format 19; skipped with a note where the system has another version).
-bash scripts/format.sh --check
+# The layout is clang-format 19's (Debian 13's): other versions lay out a few constructs otherwise.
+if clang-format --version | grep -q 'version 19\.'; then
+    git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+    echo "format: every C++ source is in clang-format 19's layout"
+elif [ "${QUADRIPOLO_REQUIRE_FORMAT:-}" = 1 ]; then
+    echo "format: FAILED: no clang-format 19 here" && exit 1
+else
+    echo "format: layout check skipped: $(clang-format --version || echo no clang-format)," \
+        "not 19 (CI checks it on Debian 13)"
+fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja
 cmake --build build
 ctest --test-dir build --output-on-failure
-# What lintian, desktop-file-validate and appstreamcli said of the package (the debian_package test).
+# What lintian, desktop-file-validate and appstreamcli said of the package (debian_package).
 sed -n '/^--- lintian/,/^package contents/p' build/Testing/Temporary/LastTest.log
 
-# The same tests, windows included, under AddressSanitizer and UndefinedBehaviorSanitizer.
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUADRIPOLO_SANITIZE=ON \
     -DQUADRIPOLO_BUILD_BENCH=OFF
 cmake --build build-sanitize
