@@ -17,7 +17,8 @@ source scripts/dependencies.sh
 # (tesseract reads the result boxes off its screenshots).
 WINDOWS_PACKAGES=(cmake ninja-build python3-minimal locales qt6-base-dev qt6-translations-l10n
                   g++-mingw-w64-x86-64-posix mingw-w64-tools googletest wine wine64 icoutils
-                  librsvg2-bin fonts-liberation xvfb xauth xdotool imagemagick tesseract-ocr zip)
+                  librsvg2-bin fonts-liberation xvfb xauth xdotool imagemagick tesseract-ocr unzip
+                  diffoscope)
 install_missing_packages "${WINDOWS_PACKAGES[@]}"
 ensure_italian_locale
 
@@ -40,20 +41,21 @@ cmake --build "$build" --parallel "${QUADRIPOLO_JOBS:-2}"
 # Every executable in one folder, as Qt's project setup would put them beside their DLLs.
 program=$build/bin/quadripolo.exe
 
-# The zip: a folder with the stripped executable (the PE header's date kept: the source's, see
-# cmake/reproducible.cmake) and the licence. Every entry has the source's date, fixed modes and
-# no extra fields (owner, access time), in sorted order, so the same commit gives the same bytes.
-package=quadripolo-1.0.0-windows-x86_64
-rm -rf "${build:?}/$package" "$build/$package.zip"
-mkdir "$build/$package"
-x86_64-w64-mingw32-strip --preserve-dates -o "$build/$package/quadripolo.exe" "$program"
-cp LICENSE "$build/$package/"
-chmod 0755 "$build/$package" "$build/$package/quadripolo.exe"
-chmod 0644 "$build/$package/LICENSE"
-touch -d "@${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}" "$build/$package" "$build/$package"/*
-(cd "$build" && find "$package" | LC_ALL=C sort | TZ=UTC zip -X -q "$package.zip" -@)
+# The zip, by CPack (packaging/windows.cmake), unpacked again: the checks below run on the
+# executable as zipped.
+rm -rf "$build"/quadripolo-*-windows-x86_64*
+(cd "$build" && cpack -G ZIP >/dev/null)
+zip=$(ls "$build"/quadripolo-*-windows-x86_64.zip)
+unzip -q "$zip" -d "$build"
+packed=${zip%.zip}/quadripolo.exe
+# The program and its licence in one folder, nothing else.
+folder=$(basename "$zip" .zip)
+if [ "$(zipinfo -1 "$zip" | sort | xargs)" != "$folder/LICENSE $folder/quadripolo.exe" ]; then
+    echo "FAIL: the zip holds other files:" $(zipinfo -1 "$zip") >&2
+    exit 1
+fi
 if [ -n "$program_only" ]; then
-    echo "Windows program packed in $SECONDS s: $build/$package.zip"
+    echo "Windows program packed in $SECONDS s: $zip"
     exit 0
 fi
 
@@ -81,12 +83,10 @@ WINEQT_QPA_PLATFORM=offscreen WINEQT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/lib
     -o "$build/windows_test.txt,txt" || qt_test_failed=1
 cat "$build/windows_test.txt"
 [ -z "${qt_test_failed:-}" ]
-# The checks below run on the executable as zipped.
 echo "== Version record and icon of the executable"
-python3 tests/windows/check_version_record.py "$build/$package/quadripolo.exe" \
-    ui/resources/icons/quadripolo.svg
+python3 tests/windows/check_version_record.py "$packed" ui/resources/icons/quadripolo.svg
 echo "== The real program under Wine"
-bash tests/windows/real_program.sh "$build/$package/quadripolo.exe" "$build/real_program"
+bash tests/windows/real_program.sh "$packed" "$build/real_program"
 
-unzip -l "$build/$package.zip"
-echo "Windows build done in $SECONDS s: $build/$package.zip"
+unzip -l "$zip"
+echo "Windows build done in $SECONDS s: $zip"
