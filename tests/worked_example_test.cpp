@@ -74,6 +74,7 @@ TEST(WorkedExample, EveryBoxHoldsItsFullValue) {
     form1::Command2_Click(state, form1);
     expectFullValues(form1, std::vector<FullValue>{{"Label32", "0"}, {"Label34", "0"}});
     form1::Command1_Click(state, form1);
+    expectFullValues(form1, test_support::kSAnalysis);
     form1::Command2_Click(state, form1);
     expectFullValues(form1, test_support::kSAnalysis);
     for (const auto& [z, s] : kByZAndByS) {
