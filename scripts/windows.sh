@@ -3,7 +3,7 @@
 # Makes the Windows build on Debian 12, as root: installs what is missing, gets the static Qt for
 # Windows (scripts/windows_qt.sh, cached outside the clone), builds the program and its tests with
 # MinGW-w64, runs the tests under Wine, checks the executable's version record and icon, runs the
-# real program under Wine on a virtual display, and packs quadripolo-1.0.0-windows-x86_64.zip
+# real program under Wine on a virtual display, and packs quadripolo-<version>-windows-x86_64.zip
 # (the one .exe, no DLL beside it, and the licence) in build-windows/.
 # With --program-only it builds the program alone and packs it, with no test (what
 # scripts/reproducible.sh needs to make the zip again elsewhere).
