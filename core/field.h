@@ -94,9 +94,6 @@ Interim arctangent(Interim x) noexcept;
 template <Quantity Q, Quantity WhenRead>
 class Field {
 public:
-    static constexpr Quantity quantity = Q;
-    static constexpr Quantity quantityWhenRead = WhenRead;
-
     operator Interim() const noexcept { return Interim::typed(value_); }  // NOLINT: an operand
     explicit operator double() const noexcept { return value_; }
 
