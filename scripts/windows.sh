@@ -12,13 +12,14 @@ cd "$(dirname "$0")/.."
 source scripts/dependencies.sh
 
 # The cross compiler and its GoogleTest source, the host Qt tools (moc, rcc, uic) of the same
-# version and Qt's Italian translation of that version (compiled into the program), Wine,
-# icoutils and librsvg for the resources, and what the real run on a virtual display needs
-# (tesseract reads the result boxes off its screenshots).
+# version and Qt's Italian translation of that version (compiled into the program), the source
+# package's date for the Qt build (dpkg-parsechangelog), Wine, icoutils and librsvg for the
+# resources, and what the real run on a virtual display needs (tesseract reads the result boxes
+# off its screenshots).
 WINDOWS_PACKAGES=(cmake ninja-build python3-minimal locales qt6-base-dev qt6-translations-l10n
-                  g++-mingw-w64-x86-64-posix mingw-w64-tools googletest wine wine64 icoutils
-                  librsvg2-bin fonts-liberation xvfb xauth xdotool imagemagick tesseract-ocr unzip
-                  diffoscope)
+                  g++-mingw-w64-x86-64-posix mingw-w64-tools googletest dpkg-dev wine wine64
+                  icoutils librsvg2-bin fonts-liberation xvfb xauth xdotool imagemagick
+                  tesseract-ocr unzip diffoscope)
 install_missing_packages "${WINDOWS_PACKAGES[@]}"
 ensure_italian_locale
 
