@@ -47,7 +47,7 @@ SOURCE_DATE_EPOCH=$(tar -xOf "$work"/qt6-base_*.debian.tar.* debian/changelog |
 export SOURCE_DATE_EPOCH
 
 cd "$work/build"
-echo "windows_qt: building Qt $upstream for Windows (static) in $work/build, about 30 min" >&2
+echo "windows_qt: building Qt $upstream for Windows (static) in $work/build" >&2
 {
     "$work"/qtbase-everywhere-src-*/configure "${options[@]}" -prefix "$prefix" -- \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
