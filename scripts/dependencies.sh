@@ -15,13 +15,17 @@ as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 apt_get() { as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 "$@"; }
 
 # install_missing_packages DEPENDENCY...: each argument a package or a Debian dependency such as
-# "a | b (<< 2)"; asks apt (as a simulation, no root needed) and installs only when one is missing.
+# "a | b (<< 2)"; installs only when apt says that one is missing.
 # The package lists are updated only when apt cannot install from them: `apt-get update` does not
 # wait for the lock of the lists (apt 2.6), only the installation waits for dpkg's.
 install_missing_packages() {
     local wanted
     wanted=$(IFS=,; echo "$*")
-    apt-get -s satisfy "$wanted" 2>/dev/null | grep -q '^0 upgraded, 0 newly installed' && return
+    # A simulation (no root needed) lists each package it would install on an "Inst" line, in
+    # every language; it fails when a dependency cannot be met from the lists as they stand.
+    local simulation
+    simulation=$(apt-get -s satisfy "$wanted" 2>/dev/null) && ! grep -q '^Inst ' <<<"$simulation" &&
+        return
     echo "Installing what is missing of: $wanted"
     apt_get satisfy -y -qq --no-install-recommends "$wanted" || {
         echo "Updating the package lists, then installing again"
@@ -33,4 +37,14 @@ install_missing_packages() {
 ensure_italian_locale() {
     locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$' ||
         as_root localedef -i it_IT -f UTF-8 it_IT.UTF-8
+}
+
+# debian_sources: the Debian archives this machine's apt reads packages from, one "URI SUITE
+# COMPONENT..." line each, whatever the format of its sources (a one-line /etc/apt/sources.list,
+# deb822 .sources files): apt itself reads them. The main archive comes first.
+debian_sources() {
+    apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' \
+        'Identifier: Packages' 'Target-Of: deb' |
+        awk '{ key = $1 " " $2; if (!(key in seen)) { order[++n] = key } seen[key] = seen[key] " " $3 }
+             END { for (i = 1; i <= n; i++) print order[i] seen[order[i]] }'
 }
