@@ -10,6 +10,9 @@
 // is written.
 namespace quadripolo {
 
+// What a button starts: it reads its window's fields into the record, computes and shows.
+using Command = void (*)(NetworkState& state, Window& window);
+
 namespace form1 {
 // Analysis with S parameters: the upper result block.
 void Command1_Click(NetworkState& state, Window& form1);

@@ -12,7 +12,7 @@ namespace quadripolo::ui {
 // record and that window.
 struct ButtonCommand {
     std::string_view button;  // object name of the button
-    void (*command)(NetworkState& state, Window& window);
+    Command command;
 };
 
 // The whole wiring, one table per window: nothing else reacts to the user.

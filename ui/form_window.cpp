@@ -8,10 +8,10 @@
 #include <QLocale>
 #include <QMessageBox>
 
+#include "analyses/run_command.h"
 #include "controls.h"
 #include "fonts.h"
 #include "resources.h"
-#include "run_command.h"
 
 namespace quadripolo::ui {
 
@@ -85,7 +85,7 @@ void FormWindow::connectButtons(std::span<const ButtonCommand> buttons) {
             if (QApplication::activeModalWidget() != nullptr) {
                 return;
             }
-            runCommand(*this, [this, command] { command(state_, *this); });
+            runCommand(command, state_, *this);
         });
     }
 }

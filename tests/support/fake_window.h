@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <array>
 #include <map>
 #include <memory>
-#include <ranges>
 #include <span>
 #include <string>
 #include <vector>
@@ -14,13 +12,20 @@
 
 namespace quadripolo::test_support {
 
-// A window without widgets: controls are texts by name, messages are recorded. The
-// equivalent-parameter window it opens is another one, built on first use.
+// One thing a click did to the windows, as its words: {"write", window, control, text, full
+// value}, {"message", window, text} or {"open", "F2"}.
+using Step = std::vector<std::string>;
+
+// A window without widgets: controls are texts by name, and every write, message and opening is
+// logged in order, in one log with the equivalent-parameter window it opens, which is another
+// fake, built on first use.
 class FakeWindow : public Window {
 public:
+    std::string name = "F1";
     std::map<std::string, std::string, std::less<>> texts;
     std::map<std::string, std::string, std::less<>> formedFrom;  // as written with each text
     std::vector<std::string> messages;
+    std::shared_ptr<std::vector<Step>> steps = std::make_shared<std::vector<Step>>();
     std::string separator = ".";
     std::unique_ptr<FakeWindow> equivalent;
 
@@ -32,15 +37,22 @@ public:
                  std::string_view value) override {
         texts[std::string(control)] = text;
         formedFrom[std::string(control)] = value;
+        steps->push_back({"write", name, std::string(control), text, std::string(value)});
     }
-    void showMessage(std::string_view message) override { messages.emplace_back(message); }
+    void showMessage(std::string_view message) override {
+        messages.emplace_back(message);
+        steps->push_back({"message", name, std::string(message)});
+    }
     std::string decimalSeparator() const override { return separator; }
     Window& loadAndShowEquivalentWindow() override {
         if (!equivalent) {
             equivalent = std::make_unique<FakeWindow>();
+            equivalent->name = "F2";
             equivalent->texts["Text9"] = "50";
             equivalent->separator = separator;
+            equivalent->steps = steps;
         }
+        steps->push_back({"open", "F2"});
         return *equivalent;
     }
 };
@@ -55,8 +67,10 @@ inline constexpr ShownText kYWindowInputs[] = {
 inline FakeWindow windowWith(std::span<const ShownText> changes = {},
                              std::span<const ShownText> texts = kMainWindowDefaults) {
     FakeWindow window;
-    for (const auto& [control, text] : std::views::join(std::array{texts, changes})) {
-        window.texts[control] = text;
+    for (const std::span<const ShownText> layer : {texts, changes}) {
+        for (const auto& [control, text] : layer) {
+            window.texts[control] = text;
+        }
     }
     return window;
 }

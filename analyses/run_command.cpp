@@ -4,14 +4,14 @@
 
 #include "core/fault_message.h"
 
-namespace quadripolo::ui {
+namespace quadripolo {
 
-void runCommand(Window& window, const std::function<void()>& command) {
+void runCommand(Command command, NetworkState& state, Window& window) {
     try {
-        command();
+        command(state, window);
     } catch (const FloatingPointFault& fault) {
         window.showMessage(faultMessage(fault));
     }
 }
 
-}  // namespace quadripolo::ui
+}  // namespace quadripolo
