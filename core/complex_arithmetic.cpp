@@ -3,41 +3,37 @@
 
 namespace quadripolo {
 
-// The one place that stores into the work operands.
-class WorkOperands {
-public:
-    static void form(Work& target, Interim value, Quantity quantity) {
-        target.value_ = value.valueOrRaise(quantity);
-    }
-    // Both parts are formed before either is stored.
-    static void form(Work& re, Work& im, const ComplexInterim& value, Quantity quantity) {
-        const double formedRe = value.re.valueOrRaise(quantity);
-        const double formedIm = value.im.valueOrRaise(quantity);
-        re.value_ = formedRe;
-        im.value_ = formedIm;
-    }
-};
+void WorkOperands::form(Work& target, Interim value, Quantity quantity) {
+    target.value_ = value.valueOrRaise(quantity);
+}
 
-void formWorkResult(NetworkState& state, ComplexRoutine routine, const ComplexInterim& first,
-                    const ComplexInterim& second, Quantity quantity) {
-    WorkOperands::form(state.workARe, state.workAIm, first, quantity);
-    WorkOperands::form(state.workBRe, state.workBIm, second, quantity);
+// Both parts are formed before either is stored.
+void WorkOperands::form(Work& re, Work& im, const ComplexInterim& value, Quantity quantity) {
+    const double formedRe = value.re.valueOrRaise(quantity);
+    const double formedIm = value.im.valueOrRaise(quantity);
+    re.value_ = formedRe;
+    im.value_ = formedIm;
+}
+
+void WorkOperands::formResult(NetworkState& state, ComplexRoutine routine,
+                              const ComplexInterim& first, const ComplexInterim& second,
+                              Quantity quantity) {
+    form(state.workARe, state.workAIm, first, quantity);
+    form(state.workBRe, state.workBIm, second, quantity);
     const Interim p = state.workARe;
     const Interim q = state.workAIm;
     const Interim r = state.workBRe;
     const Interim s = state.workBIm;
     switch (routine) {
         case ComplexRoutine::Product:
-            WorkOperands::form(state.workResultRe, p * r - q * s, quantity);
-            WorkOperands::form(state.workResultIm, p * s + q * r, quantity);
+            form(state.workResultRe, p * r - q * s, quantity);
+            form(state.workResultIm, p * s + q * r, quantity);
             return;
         case ComplexRoutine::Quotient:
             // The dividend is formed before the divisor, so a dividend that overflows is
             // reported as such even where the divisor is zero.
-            WorkOperands::form(state.workResultRe, (p * r + q * s) / (square(r) + square(s)),
-                               quantity);
-            WorkOperands::form(state.workResultIm, (q * r - p * s) / (square(r) + square(s)),
-                               quantity);
+            form(state.workResultRe, (p * r + q * s) / (square(r) + square(s)), quantity);
+            form(state.workResultIm, (q * r - p * s) / (square(r) + square(s)), quantity);
             return;
     }
 }

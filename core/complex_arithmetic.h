@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <concepts>
+
 #include "field.h"
 #include "network_state.h"
 
@@ -42,18 +44,24 @@ struct [[nodiscard]] ComplexOperation {
     Finish finish;
 
     // The statements that complete the quantity from the routine's real and imaginary parts:
-    // finish(re, im) gives the pair to store.
+    // finish(re, im) gives the pair to store. An operation is finished once.
     template <class Then>
-    ComplexOperation<Then> then(Then statements) const {
+    ComplexOperation<Then> then(Then statements) const
+        requires std::same_as<Finish, AsFormed>
+    {
         return {routine, first, second, statements};
     }
     // factor × the real part, then factor × the imaginary part.
-    auto times(Interim factor) const {
+    auto times(Interim factor) const
+        requires std::same_as<Finish, AsFormed>
+    {
         return then(
             [factor](Interim re, Interim im) { return ComplexInterim{factor * re, factor * im}; });
     }
     // The real part / divisor, then the imaginary part / divisor.
-    auto over(Interim divisor) const {
+    auto over(Interim divisor) const
+        requires std::same_as<Finish, AsFormed>
+    {
         return then([divisor](Interim re, Interim im) {
             return ComplexInterim{re / divisor, im / divisor};
         });
@@ -67,16 +75,27 @@ inline ComplexOperation<> quotient(ComplexInterim first, ComplexInterim second) 
     return {ComplexRoutine::Quotient, first, second, {}};
 }
 
-// Stores both operands into the work operands and runs the routine into the work result, each
-// operand and each part of the result raising its first fault named by `quantity`.
-void formWorkResult(NetworkState& state, ComplexRoutine routine, const ComplexInterim& first,
-                    const ComplexInterim& second, Quantity quantity);
+// The one place that stores into the work operands, reached only through the form() below: each
+// operand and each part of the result raises its first fault named by the quantity of the pair
+// being formed.
+class WorkOperands {
+    template <Quantity Q, Quantity ReRead, Quantity ImRead, class Finish>
+    friend void form(NetworkState& state, Field<Q, ReRead>& re, Field<Q, ImRead>& im,
+                     const ComplexOperation<Finish>& operation);
+
+    // Stores both operands into the work operands and runs the routine into the work result.
+    static void formResult(NetworkState& state, ComplexRoutine routine,
+                           const ComplexInterim& first, const ComplexInterim& second,
+                           Quantity quantity);
+    static void form(Work& target, Interim value, Quantity quantity);
+    static void form(Work& re, Work& im, const ComplexInterim& value, Quantity quantity);
+};
 
 // Forms `operation` into the pair re, im, of one quantity that names every fault on the way.
 template <Quantity Q, Quantity ReRead, Quantity ImRead, class Finish>
 void form(NetworkState& state, Field<Q, ReRead>& re, Field<Q, ImRead>& im,
           const ComplexOperation<Finish>& operation) {
-    formWorkResult(state, operation.routine, operation.first, operation.second, Q);
+    WorkOperands::formResult(state, operation.routine, operation.first, operation.second, Q);
     const ComplexInterim result = operation.finish(state.workResultRe, state.workResultIm);
     form(re, result.re);
     form(im, result.im);

@@ -6,7 +6,7 @@
 
 namespace quadripolo {
 
-Interim Interim::typed(double value) noexcept {
+Interim Interim::typedValue(double value) noexcept {
     return Interim(value, std::isfinite(value) ? std::nullopt : std::optional(FaultKind::Overflow));
 }
 
@@ -21,7 +21,7 @@ Interim Interim::stepResult(double result, Interim x) noexcept {
     if (x.fault_) {
         return x;
     }
-    return typed(result);
+    return typedValue(result);
 }
 
 Interim operator-(Interim x) noexcept {

@@ -48,7 +48,8 @@ bool readFields(NetworkState& state, Window& window, std::span<const InputField>
         for (const InputField& field : fields) {
             if (field.storing.normalisedByRo == admittances) {
                 // The check has refused every text that does not convert.
-                field.storing.store(state, convertNumericText(window.text(field.control)).value());
+                field.storing.store(state, convertNumericText(window.text(field.control)).value(),
+                                    ReadingKey());
             }
         }
     }

@@ -8,35 +8,39 @@
 
 namespace quadripolo {
 
-// How a field's typed value is stored into its member of the record. Reading a phase or an
-// admittance computes, and a fault there is named by the member's type as it is read.
+// How a field's typed value is stored into its member of the record, by the reading of the
+// fields, which alone holds the key. Reading a phase or an admittance computes, and a fault there
+// is named by the member's type as it is read.
 struct Storing {
-    void (*store)(NetworkState& state, double typed);
+    void (*store)(NetworkState& state, double typed, ReadingKey key);
     bool normalisedByRo;  // stored after the Ro of the same window
 };
 
 // As typed: a typed value, or a computed field's starting value.
-inline void storeTyped(TypedValue& target, double typed) {
-    formReading(target, typed);
+inline void storeTyped(TypedValue& target, double typed, ReadingKey key) {
+    formReading(target, typed, key);
 }
 template <Quantity Q, Quantity R>
-void storeTyped(Field<Q, R>& target, double typed) {
-    formReading(target, Interim::typed(typed));
+void storeTyped(Field<Q, R>& target, double typed, ReadingKey key) {
+    formReading(target, Interim(typed, key), key);
 }
 template <auto member>
-inline constexpr Storing asTyped{
-    [](NetworkState& state, double typed) { storeTyped(state.*member, typed); }, false};
+inline constexpr Storing asTyped{[](NetworkState& state, double typed, ReadingKey key) {
+                                     storeTyped(state.*member, typed, key);
+                                 },
+                                 false};
 // A phase, typed in degrees and held in radians.
 template <auto member>
-inline constexpr Storing inDegrees{[](NetworkState& state, double typed) {
+inline constexpr Storing inDegrees{[](NetworkState& state, double typed, ReadingKey key) {
                                        formReading(state.*member,
-                                                   degreesToRadians(Interim::typed(typed)));
+                                                   degreesToRadians(Interim(typed, key)), key);
                                    },
                                    false};
 // An admittance in siemens, held normalised: times the Ro of the same window.
 template <auto member>
-inline constexpr Storing timesRo{[](NetworkState& state, double typed) {
-                                     formReading(state.*member, Interim::typed(typed) * state.ro);
+inline constexpr Storing timesRo{[](NetworkState& state, double typed, ReadingKey key) {
+                                     formReading(state.*member, Interim(typed, key) * state.ro,
+                                                 key);
                                  },
                                  true};
 

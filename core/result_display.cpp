@@ -42,6 +42,10 @@ std::string formatResult(double value, std::string_view decimalSeparator) {
     if (value == 0.0) {
         return std::string("00").append(decimalSeparator).append("00E+00");
     }
+    // No field of the record holds one; it is named, as the digits below could not be.
+    if (!std::isfinite(value)) {
+        return std::isnan(value) ? "NaN" : value < 0.0 ? "-inf" : "inf";
+    }
     const double magnitude = std::abs(value);
     char decimal[kExactSubnormalDigits + 16];
     const auto written =

@@ -10,9 +10,10 @@
 
 namespace quadripolo {
 
-// The text of a finite `value` (every field of the record is) by the pattern "00.00E+00": a "-" for
-// a negative value, two integer digits (the first not 0), the decimal separator, two decimals, "E",
-// the exponent's sign and at least two exponent digits. Zero gives "00", separator, "00E+00".
+// The text of `value` by the pattern "00.00E+00": a "-" for a negative value, two integer digits
+// (the first not 0), the decimal separator, two decimals, "E", the exponent's sign and at least
+// two exponent digits. Zero gives "00", separator, "00E+00". A value that is not finite, which no
+// field of the record holds, gives "inf", "-inf" or "NaN".
 //
 // The four digits are rounded half away from zero, from the shortest decimal that reads back as
 // the same double, not from the double's exact binary value: 1.0005, held as

@@ -151,6 +151,7 @@ TEST(Conformance, EveryPressGivesTheVectorsWritesMessagesAndOpenings) {
             replay->number = std::stoi(words[1]);
             replay->line = lineNumber;
             replay->form1.separator = words[2];
+            replay->form1.steps = std::make_shared<std::vector<Step>>();
             replay->skipped = kSkippedCases.contains(replay->number);
             ++checked[replay->skipped ? "skipped case" : "case"];
             continue;

@@ -23,18 +23,23 @@ using test_support::ShownText;
 TEST(ComplexRoutines, DivideFaultsAtTheStep) {
     const struct {
         const char* name;
-        double p, q, r, s, re;
+        ShownText p, q, r, s;  // typed as Ze and ZL
+        double re;
         FaultKind fault;
-    } cases[] = {{"over zero", 1, 0, 0, 0, 0, FaultKind::DivisionByZero},
-                 {"divisor squared overflows", 1e200, 0, 1e200, 0, 0, FaultKind::Overflow},
-                 {"divisor squared underflows", 1e-200, 0, 1e-200, 0, 0, FaultKind::DivisionByZero},
-                 {"imaginary part overflows", 1, 1e300, 1e10, 0, 1e-10, FaultKind::Overflow}};
+    } cases[] = {
+        {"over zero", {"Text10", "1"}, {"Text11", "0"}, {"Text12", "0"}, {"Text13", "0"}, 0,
+         FaultKind::DivisionByZero},
+        {"divisor squared overflows", {"Text10", "1e200"}, {"Text11", "0"}, {"Text12", "1e200"},
+         {"Text13", "0"}, 0, FaultKind::Overflow},
+        {"divisor squared underflows", {"Text10", "1e-200"}, {"Text11", "0"},
+         {"Text12", "1e-200"}, {"Text13", "0"}, 0, FaultKind::DivisionByZero},
+        {"imaginary part overflows", {"Text10", "1"}, {"Text11", "1e300"}, {"Text12", "1e10"},
+         {"Text13", "0"}, 1e-10, FaultKind::Overflow},
+    };
     for (const auto& c : cases) {
         NetworkState state;
-        formReading(state.zeRe, c.p);
-        formReading(state.zeIm, c.q);
-        formReading(state.zlRe, c.r);
-        formReading(state.zlIm, c.s);
+        FakeWindow window = test_support::windowWith(std::vector<ShownText>{c.p, c.q, c.r, c.s});
+        ASSERT_TRUE(readFields(state, window, kMainWindowFields)) << c.name;
         try {
             form(state, state.gammaLRe, state.gammaLIm,
                  quotient({state.zeRe, state.zeIm}, {state.zlRe, state.zlIm}));

@@ -5,6 +5,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/window.h"
@@ -16,16 +17,16 @@ namespace quadripolo::test_support {
 // value}, {"message", window, text} or {"open", "F2"}.
 using Step = std::vector<std::string>;
 
-// A window without widgets: controls are texts by name, and every write, message and opening is
-// logged in order, in one log with the equivalent-parameter window it opens, which is another
-// fake, built on first use.
+// A window without widgets: controls are texts by name. Given a log of steps, it logs every
+// write, message and opening in order, in one log with the equivalent-parameter window it opens,
+// which is another fake, built on first use.
 class FakeWindow : public Window {
 public:
     std::string name = "F1";
     std::map<std::string, std::string, std::less<>> texts;
     std::map<std::string, std::string, std::less<>> formedFrom;  // as written with each text
     std::vector<std::string> messages;
-    std::shared_ptr<std::vector<Step>> steps = std::make_shared<std::vector<Step>>();
+    std::shared_ptr<std::vector<Step>> steps;
     std::string separator = ".";
     std::unique_ptr<FakeWindow> equivalent;
 
@@ -37,11 +38,11 @@ public:
                  std::string_view value) override {
         texts[std::string(control)] = text;
         formedFrom[std::string(control)] = value;
-        steps->push_back({"write", name, std::string(control), text, std::string(value)});
+        log({"write", name, std::string(control), text, std::string(value)});
     }
     void showMessage(std::string_view message) override {
         messages.emplace_back(message);
-        steps->push_back({"message", name, std::string(message)});
+        log({"message", name, std::string(message)});
     }
     std::string decimalSeparator() const override { return separator; }
     Window& loadAndShowEquivalentWindow() override {
@@ -52,8 +53,15 @@ public:
             equivalent->separator = separator;
             equivalent->steps = steps;
         }
-        steps->push_back({"open", "F2"});
+        log({"open", "F2"});
         return *equivalent;
+    }
+
+private:
+    void log(Step step) {
+        if (steps) {
+            steps->push_back(std::move(step));
+        }
     }
 };
 
