@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Any texts through the five commands: fourteen for the main window's fields, then nine for the
-// equivalent-parameter window's, one a line. Nothing may crash, a fault's message says its
-// quantity, and every shown text has the number pattern.
+// Any texts through the five commands, run as a click runs them: fourteen for the main window's
+// fields, then nine for the equivalent-parameter window's, one a line. Nothing may crash, and
+// every shown text has the number pattern.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -10,8 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "analyses/commands.h"
-#include "core/fault_message.h"
+#include "analyses/run_command.h"
 #include "core/input_fields.h"
 #include "support/fake_window.h"
 
@@ -35,17 +34,12 @@ bool hasTheNumberPattern(const std::string& text, const std::string& point) {
 
 void run(NetworkState& state, test_support::FakeWindow& window, std::span<const InputField> fields,
          std::vector<std::string>::const_iterator texts, const std::string& point,
-         std::initializer_list<void (*)(NetworkState&, Window&)> commands) {
+         std::initializer_list<Command> commands) {
     for (const InputField& field : fields) {
         window.texts[std::string(field.control)] = *texts++;
     }
-    for (auto command : commands) {
-        try {
-            command(state, window);
-        } catch (const FloatingPointFault& fault) {
-            expect(faultMessage(fault).find(quantityWords(fault.quantity())) != std::string::npos,
-                   "a fault message without the words of its quantity");
-        }
+    for (const Command command : commands) {
+        runCommand(command, state, window);
     }
     for (const auto& [control, text] : window.texts) {
         expect(!control.starts_with("Label") || hasTheNumberPattern(text, point),

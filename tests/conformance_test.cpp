@@ -13,6 +13,7 @@
 #include <charconv>
 #include <cmath>
 #include <fstream>
+#include <map>
 #include <set>
 
 #include "analyses/run_command.h"
@@ -73,121 +74,102 @@ double valueOf(const std::string& text) {
 }
 
 // The same step; a full value (the fifth word of a write) within the bound.
-bool sameStep(const Step& expected, const Step& actual) {
-    if (kTolerance == 0 || expected.size() != actual.size() || expected[0] != "write") {
-        return expected == actual;
+bool sameStep(const Step& expected, const Step& made) {
+    if (kTolerance == 0 || expected.size() != made.size() || expected[0] != "write") {
+        return expected == made;
     }
     const double value = valueOf(expected[4]);
-    return std::equal(expected.begin(), expected.begin() + 4, actual.begin()) &&
-           std::abs(valueOf(actual[4]) - value) <= kTolerance * std::abs(value);
+    return std::equal(expected.begin(), expected.begin() + 4, made.begin()) &&
+           std::abs(valueOf(made[4]) - value) <= kTolerance * std::abs(value);
 }
 
 Command commandOf(const std::string& window, const std::string& button) {
-    for (const ui::ButtonCommand& entry : window == "F1" ? std::span<const ui::ButtonCommand>(
-                                                               ui::kForm1Buttons)
-                                                         : ui::kForm2Buttons) {
-        if (entry.button == button) {
-            return entry.command;
-        }
-    }
-    return nullptr;
+    using Buttons = std::span<const ui::ButtonCommand>;
+    const Buttons buttons = window == "F1" ? Buttons(ui::kForm1Buttons) : ui::kForm2Buttons;
+    const auto found = std::ranges::find(buttons, button, &ui::ButtonCommand::button);
+    return found == buttons.end() ? nullptr : found->command;
 }
 
-// One case as it is replayed: its windows, and what the press being checked did and must do.
-struct Replay {
+// One case: a new record and a new main window, and the steps it must make, each with its line.
+// Its presses are logged among the steps it made, to be compared as well.
+struct Case {
     int number = 0;
-    std::size_t line = 0;
     NetworkState state;
     FakeWindow form1;
-    std::string press;  // the press being checked, with its line
-    std::size_t firstStep = 0;
-    std::vector<Step> expected;
-    bool skipped = false;
-    bool failed = false;
+    std::vector<std::pair<Step, std::size_t>> expected;
 
-    FakeWindow* window(const std::string& name) {
-        return name == "F1" ? &form1 : form1.equivalent.get();
-    }
-
-    // Compares what the last press did with what it must do; a case reports its first difference.
-    void check() {
-        const std::vector<Step> actual(form1.steps->begin() + firstStep, form1.steps->end());
-        const std::size_t common = std::min(expected.size(), actual.size());
-        const auto differs = std::mismatch(expected.begin(), expected.begin() + common,
-                                           actual.begin(), sameStep);
-        if (!skipped && !failed && (differs.first != expected.begin() + common ||
-                        expected.size() != actual.size())) {
-            const auto at = differs.first - expected.begin();
-            ADD_FAILURE() << "case " << number << " (line " << line << "), " << press << ": step "
-                          << at + 1 << " of " << expected.size() << " expected ("
-                          << actual.size() << " made): expected "
-                          << (at < std::ssize(expected) ? lineOf(expected[at]) : "nothing")
-                          << "\n    made " << (at < std::ssize(actual) ? lineOf(actual[at])
-                                                                       : "nothing");
-            failed = true;
+    // The first difference, after the press that made it.
+    void check() const {
+        const std::vector<Step>& made = *form1.steps;
+        std::size_t at = 0;
+        while (at < made.size() && at < expected.size() && sameStep(expected[at].first, made[at])) {
+            ++at;
         }
-        expected.clear();
-        firstStep = form1.steps->size();
+        if (at == made.size() && at == expected.size()) {
+            return;
+        }
+        std::string press = "its start";
+        for (std::size_t i = 0; i < std::min(at, expected.size()); ++i) {
+            if (expected[i].first[0] == "press") {
+                press = lineOf(expected[i].first) + " (line " + std::to_string(expected[i].second) +
+                        ")";
+            }
+        }
+        ADD_FAILURE() << "case " << number << ", after " << press << ", step " << at + 1
+                      << ":\n  expected "
+                      << (at < expected.size() ? lineOf(expected[at].first) : "no more steps")
+                      << "\n  made     " << (at < made.size() ? lineOf(made[at]) : "no more steps");
     }
 };
 
-TEST(Conformance, EveryPressGivesTheVectorsWritesMessagesAndOpenings) {
+TEST(Conformance, EveryPressMakesTheVectorsWritesMessagesAndOpenings) {
     std::ifstream file(QUADRIPOLO_CONFORMANCE_VECTORS, std::ios::binary);
     ASSERT_TRUE(file) << QUADRIPOLO_CONFORMANCE_VECTORS;
-    std::unique_ptr<Replay> replay;
+    std::unique_ptr<Case> replay;
     std::map<std::string, int> checked;
     std::size_t lineNumber = 0;
     for (std::string line; std::getline(file, line);) {
-        ++lineNumber;
         const Step words = wordsOf(line);
-        const std::string& kind = words[0];
-        if (kind == "case" || kind == "press") {
+        ++lineNumber;
+        if (words[0] == "case") {
             if (replay) {
                 replay->check();
             }
-        }
-        if (kind == "case") {
-            replay = std::make_unique<Replay>();
+            replay = std::make_unique<Case>();
             replay->number = std::stoi(words[1]);
-            replay->line = lineNumber;
             replay->form1.separator = words[2];
             replay->form1.steps = std::make_shared<std::vector<Step>>();
-            replay->skipped = kSkippedCases.contains(replay->number);
-            ++checked[replay->skipped ? "skipped case" : "case"];
+            ++checked[kSkippedCases.contains(replay->number) ? "skipped case" : "case"];
             continue;
         }
         ASSERT_TRUE(replay) << "line " << lineNumber << " comes before any case";
-        if (replay->skipped) {
+        if (kSkippedCases.contains(replay->number)) {
             continue;
         }
-        FakeWindow* window = replay->window(words[1]);
-        if (kind == "set" || kind == "press") {
-            if (window == nullptr) {
-                ADD_FAILURE() << "case " << replay->number << ", line " << lineNumber << ": "
-                              << words[1] << " is not open";
-                replay->failed = true;
-                continue;
-            }
+        FakeWindow* window =
+            words[1] == "F1" ? &replay->form1 : replay->form1.equivalent.get();
+        if (words[0] != "set") {
+            replay->expected.emplace_back(words, lineNumber);
+            ++checked[words[0]];
         }
-        if (kind == "set") {
+        if (window == nullptr && (words[0] == "set" || words[0] == "press")) {
+            replay->form1.steps->push_back({"not open:", words[1]});
+        } else if (words[0] == "set") {
             window->texts[words[2]] = words[3];
-        } else if (kind == "press") {
-            replay->press = "press " + words[1] + " " + words[2] + " (line " +
-                            std::to_string(lineNumber) + ")";
+        } else if (words[0] == "press") {
+            replay->form1.steps->push_back(words);
             const Command command = commandOf(words[1], words[2]);
-            ASSERT_NE(command, nullptr) << replay->press;
+            ASSERT_NE(command, nullptr) << "line " << lineNumber;
             runCommand(command, replay->state, *window);
-        } else {
-            replay->expected.push_back(words);
-            ++checked[kind];
         }
     }
     if (replay) {
         replay->check();
     }
-    std::printf("conformance: %d cases (%d skipped here), %d writes, %d messages, %d openings\n",
-                checked["case"], checked["skipped case"], checked["write"], checked["message"],
-                checked["open"]);
+    std::printf("conformance: %d cases (%d skipped here), %d presses, %d writes, %d messages, "
+                "%d openings\n",
+                checked["case"], checked["skipped case"], checked["press"], checked["write"],
+                checked["message"], checked["open"]);
     EXPECT_GT(checked["write"], 0);
 }
 

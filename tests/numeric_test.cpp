@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <limits>
 
 #include "core/complex_arithmetic.h"
 #include "core/field_reading.h"
@@ -69,42 +70,36 @@ TEST(ComplexRoutines, SquareByThePowerFunction) {
     EXPECT_EQ(double(state.pin), 0.0);
 }
 
-// Only the first failing field in reading order is reported, with its own message: S12 is read
-// before S21, E last; a value beyond the doubles is refused like a character no number has; the
-// imaginary parts of y say "della della" when empty, but not when their value is refused.
+// Only the first failing field in reading order is reported: S12 is read before S21, y21 before
+// Ro. A value beyond the doubles is refused like a character that no number has.
 TEST(FieldReading, ReportsTheFirstFailingFieldOnly) {
-    const std::string nines(400, '9');
-    // clang-format off
     const struct {
         std::vector<ShownText> texts;  // changed from the window's defaults
-        bool yWindow;
+        std::span<const InputField> fields;
         const char* message;
     } cases[] = {
-        {{{"Text1", ""}, {"Text14", ""}}, false,
-         "Hai dimenticato di scrivere il valore del modulo di S11"},
-        {{{"Text5", ""}, {"Text3", ""}}, false,
+        {{{"Text5", ""}, {"Text3", ""}}, kMainWindowFields,
          "Hai dimenticato di scrivere il valore del modulo di S12"},
-        {{{"Text14", ""}}, false,
-         "Hai dimenticato di scrivere il valore della tensione a vuoto in Volt efficaci E"},
-        {{{"Text4", ""}, {"Text9", ""}}, true,
+        {{{"Text4", ""}, {"Text9", ""}}, kYWindowFields,
          "Hai dimenticato di scrivere il valore della della parte immaginaria di y21"},
-        {{{"Text6", nines.c_str()}, {"Text9", ""}}, true,
-         "Errore di inserimento dati per il valore della parte immaginaria di y12. Puoi scrivere "
-         "soltanto numeri razionali con il punto come separatore decimale, anche in forma "
-         "esponenziale. Ad es: 1.23 , 1E-5 , 5E3"},
+        {{{"Text9", "1e400"}, {"Text14", ""}}, kMainWindowFields,
+         "Errore di inserimento dati per il valore di Ro=Zo impedenza di riferimento. Puoi "
+         "scrivere soltanto numeri razionali con il punto come separatore decimale, anche in "
+         "forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3"},
     };
-    // clang-format on
     for (const auto& c : cases) {
-        FakeWindow window =
-            c.yWindow ? test_support::yWindowWith(c.texts) : test_support::windowWith(c.texts);
+        FakeWindow window = c.fields.size() == std::size(kYWindowFields)
+                                ? test_support::yWindowWith(c.texts)
+                                : test_support::windowWith(c.texts);
         NetworkState state;
-        const std::span<const InputField> fields = kMainWindowFields;
-        EXPECT_FALSE(readFields(state, window, c.yWindow ? kYWindowFields : fields));
+        EXPECT_FALSE(readFields(state, window, c.fields));
         EXPECT_EQ(window.messages, std::vector<std::string>{c.message});
     }
 }
 
-// Which characters occur decides, never their order; a value beyond the doubles is refused.
+// The point is the separator whatever the locale. Beyond the examples that every user may type
+// (the conformance vectors hold them): values below the smallest double, which give 0 or a
+// subnormal, and values beyond the largest, which are refused, by the exponent or by the digits.
 TEST(FieldReading, ConvertsTheLongestDecimalPrefixWhateverTheLocale) {
     // A comma locale, by its POSIX name or its Windows name.
     if (std::setlocale(LC_ALL, "it_IT.UTF-8") == nullptr &&
@@ -112,13 +107,11 @@ TEST(FieldReading, ConvertsTheLongestDecimalPrefixWhateverTheLocale) {
         GTEST_SKIP() << "no Italian locale here: the test would read with a point";
     }
     const std::string zeros(400, '0');
-    // From "1e-400" on: below the doubles by the exponent (either letter), a subnormal, below
-    // them by the leading zeros, an exponent beyond int64, many digits that round up to 1.
+    // Below the doubles by the exponent (either letter), a subnormal, below them by the leading
+    // zeros, an exponent beyond int64, many digits that round up to 1.
     // clang-format off
     const std::pair<std::string, double> accepted[] = {
-        {"1.2.3", 1.2}, {"1-2", 1}, {"1e2e3", 100}, {"-", 0}, {".", 0}, {"+-5", 0}, {"1e", 1},
-        {"1e-", 1}, {"1E-5", 0.00001}, {"5E3", 5000}, {".5", 0.5}, {"5.", 5}, {"-.5E1", -5},
-        {"+7", 7}, {"1e-400", 0}, {"1E-400", 0}, {"1e-320", 1e-320},
+        {"1.5", 1.5}, {"+7", 7}, {"1e-400", 0}, {"1E-400", 0}, {"1e-320", 1e-320},
         {"-1." + zeros + "1e-330", -0.0}, {"0." + zeros + "1e50", 0},
         {"1e-" + std::string(30, '9'), 0}, {"0." + std::string(400, '9'), 1}};
     // clang-format on
@@ -126,42 +119,38 @@ TEST(FieldReading, ConvertsTheLongestDecimalPrefixWhateverTheLocale) {
         EXPECT_TRUE(holdsOnlyNumericCharacters(text)) << text;
         EXPECT_EQ(convertNumericText(text), std::optional(value)) << text;
     }
-    // Refused by a character, or beyond the doubles: by the exponent, by the digits before the
-    // point with an exponent (without one, 400 nines: the message test), by an exponent beyond
-    // the leading zeros.
+    // Beyond the doubles: by the exponent, by the digits before the point with an exponent, by an
+    // exponent beyond the leading zeros, by an exponent beyond int64.
     // clang-format off
-    const std::string refused[] = {" 50", "0,5", "5O", "1\t", "1e400", "-0.01e+311", "1000e306",
-        "1" + zeros + "e-50", "0." + zeros + "1e+800", "1e+" + std::string(30, '9')};
+    const std::string refused[] = {"1e400", "-0.01e+311", "1000e306", "1" + zeros + "e-50",
+        "0." + zeros + "1e+800", "1e+" + std::string(30, '9')};
     // clang-format on
     for (const std::string& text : refused) {
-        EXPECT_FALSE(holdsOnlyNumericCharacters(text) && convertNumericText(text)) << text;
+        EXPECT_EQ(convertNumericText(text), std::nullopt) << text;
     }
     std::setlocale(LC_ALL, "C");
 }
 
 // Halves round away from zero on the shortest decimal (1.0005 and 9.9995 lie below their halves
-// as doubles); subnormals round from their exact value. showResult writes the text, reads it back
-// and forces the point at the separator's character, whatever the separator's length; both writes
-// carry the value's shortest decimal.
+// as doubles); subnormals round from their exact value; the largest double has a three-digit
+// exponent. showResult writes the text, reads it back and forces the point at the separator's
+// character, whatever the separator's length; both writes carry the value's shortest decimal.
+// A value that is not finite, which no field holds, is named.
 TEST(Display, FormatsEveryValueAsTheNumberPattern) {
     const struct {
         double value;
         const char* text;
         const char* formedFrom;
     } cases[] = {// clang-format off
-        {0, "00.00E+00", "0"}, {0.06, "60.00E-03", "0.06"}, {-146.3, "-14.63E+01", "-146.3"},
-        {19.995, "20.00E+00", "19.995"}, {1e10, "10.00E+09", "1e+10"},
-        {-1e11, "-10.00E+10", "-1e+11"}, {1E-100, "10.00E-101", "1e-100"},
-        {-0.0, "00.00E+00", "-0"}, {1.0005, "10.01E-01", "1.0005"},
-        {10.125, "10.13E+00", "10.125"}, {9.9995, "10.00E+00", "9.9995"},
-        {0.00012345, "12.35E-05", "0.00012345"},
+        {0, "00.00E+00", "0"}, {-0.0, "00.00E+00", "-0"}, {19.995, "20.00E+00", "19.995"},
+        {1.0005, "10.01E-01", "1.0005"}, {10.125, "10.13E+00", "10.125"},
+        {9.9995, "10.00E+00", "9.9995"}, {-146.3, "-14.63E+01", "-146.3"},
         {1.7976931348623157e308, "17.98E+307", "1.7976931348623157e+308"},
         {2.2250738585072014e-308, "22.25E-309", "2.2250738585072014e-308"},
         {-4.9406564584124654e-323, "-49.41E-324", "-5e-323"},
         {4.9406564584124654e-324, "49.41E-325", "5e-324"},
         {5.544107114230439e+20, "55.44E+19", "5.544107114230439e+20"},
-        {1e-05, "10.00E-06", "1e-05"}, {180, "18.00E+01", "180"},
-        {12.071925996368467, "12.07E+00", "12.071925996368467"}};
+        {1e-05, "10.00E-06", "1e-05"}};
     // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(formatResult(c.value, "."), c.text) << c.formedFrom;
@@ -172,6 +161,9 @@ TEST(Display, FormatsEveryValueAsTheNumberPattern) {
         EXPECT_EQ(window.text("Label36"), c.text) << c.formedFrom;
         EXPECT_EQ(window.formedFrom["Label36"], c.formedFrom);
     }
+    EXPECT_EQ(formatResult(std::numeric_limits<double>::infinity(), "."), "inf");
+    EXPECT_EQ(formatResult(-std::numeric_limits<double>::infinity(), "."), "-inf");
+    EXPECT_EQ(formatResult(std::numeric_limits<double>::quiet_NaN(), "."), "NaN");
 }
 
 }  // namespace

@@ -44,8 +44,10 @@ QString text(FormWindow* window, std::string_view control) {
     return QString::fromStdString(window->text(control));
 }
 
-// Answers every message box that opens while `run` clicks, recording its text; `whileOpen`
-// runs once while the first box is open, and a box that opens meanwhile is answered too.
+// Answers every message box that opens while `run` clicks, recording its text, or an empty text
+// for a box that is not an OK-only box without icon; `whileOpen` runs once while the first box is open, and a box
+// that opens meanwhile is answered too. Nothing is checked inside the timer, where a failing check
+// would leave the box open until the test's time-out.
 QStringList answerMessages(const std::function<void()>& run,
                            const std::function<void()>& whileOpen = {}) {
     QStringList texts;
@@ -60,12 +62,12 @@ QStringList answerMessages(const std::function<void()>& run,
         if (outer == nullptr && whileOpen) {
             whileOpen();
         }
-        texts << box->text();
-        QCOMPARE(box->buttons().size(), 1);
-        QCOMPARE(box->standardButton(box->buttons().front()), QMessageBox::Ok);
-        QCOMPARE(box->icon(), QMessageBox::NoIcon);
-        QCOMPARE(box->windowTitle(), QStringLiteral("Quadripolo"));
-        box->button(QMessageBox::Ok)->click();
+        const bool okOnly = box->buttons().size() == 1 &&
+                            box->standardButton(box->buttons().front()) == QMessageBox::Ok &&
+                            box->icon() == QMessageBox::NoIcon &&
+                            box->windowTitle() == QStringLiteral("Quadripolo");
+        texts << (okOnly ? box->text() : QString());
+        box->reject();
         answering = outer;
     });
     timer.start(10);
@@ -151,13 +153,15 @@ private Q_SLOTS:
                                     button->actionInterface()->doAction(
                                         QAccessibleActionInterface::pressAction());
                                     QTest::qWait(300);  // an animated press clicks a little later
-                                })
-                     .size(),
-                 1);
+                                }),
+                 QStringList("Hai dimenticato di scrivere il valore della tensione a vuoto in Volt "
+                             "efficaci E"));
         QCOMPARE(openWindow("Form2"), nullptr);
         form1_->setText("Text14", "1", {});
         form1_->setText("Text9", "0", {});
-        QCOMPARE(answerMessages([&] { click(form1_, "Command1"); }).size(), 1);
+        const QStringList fault = answerMessages([&] { click(form1_, "Command1"); });
+        QCOMPARE(fault.size(), 1);
+        QVERIFY(!fault.front().isEmpty());
         QCOMPARE(text(form1_, "Label36"), QString());
     }
 
