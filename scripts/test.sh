@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs what is missing, checks the layout of the C++ sources, builds everything and runs every
-# test through CTest, then builds and runs them again under AddressSanitizer and UBSan.
+# test through CTest, then builds and runs them again under AddressSanitizer and UBSan, and builds
+# the fuzzer and runs it over its saved inputs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/dependencies.sh
@@ -30,3 +31,9 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUADRIPOLO_SANI
 cmake --build build-sanitize
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-sanitize --output-on-failure
+
+# The fuzzer, built as docs/maintaining.md says, run once over its saved inputs.
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DQUADRIPOLO_BUILD_FUZZERS=ON \
+    -DQUADRIPOLO_BUILD_UI=OFF -DQUADRIPOLO_BUILD_BENCH=OFF
+cmake --build build-fuzz --target commands_fuzzer
+build-fuzz/fuzz/commands_fuzzer -runs=0 fuzz/corpus/commands
