@@ -13,8 +13,8 @@ namespace {
 template <void (*command)(NetworkState&, Window&)>
 void mainWindowClick(benchmark::State& bench) {
     NetworkState state;
-    test_support::FakeWindow window = test_support::windowWith();
-    window.separator = ",";
+    test_support::FakeWindow window =
+        test_support::windowWith({}, test_support::kMainWindowDefaults, ",");
     for (auto _ : bench) {
         command(state, window);
         benchmark::DoNotOptimize(window.texts);

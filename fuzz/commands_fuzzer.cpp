@@ -57,8 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     texts.resize(std::size(kMainWindowFields) + std::size(kYWindowFields));
     NetworkState state;
-    test_support::FakeWindow form1;
-    form1.separator = ",";
+    test_support::FakeWindow form1(",");
     run(state, form1, kMainWindowFields, texts.begin(), ".",
         {form1::Command1_Click, form1::Command2_Click, form1::Command3_Click});
     auto& form2 = static_cast<test_support::FakeWindow&>(form1.loadAndShowEquivalentWindow());

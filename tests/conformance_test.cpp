@@ -93,7 +93,11 @@ Command commandOf(const std::string& window, const std::string& button) {
 // One case: a new record and a new main window, and the steps it must make, each with its line.
 // Its presses are logged among the steps it made, to be compared as well.
 struct Case {
-    int number = 0;
+    Case(int number, std::string separator) : number(number), form1(std::move(separator)) {
+        form1.steps = std::make_shared<std::vector<Step>>();
+    }
+
+    int number;
     NetworkState state;
     FakeWindow form1;
     std::vector<std::pair<Step, std::size_t>> expected;
@@ -135,10 +139,7 @@ TEST(Conformance, EveryPressMakesTheVectorsWritesMessagesAndOpenings) {
             if (replay) {
                 replay->check();
             }
-            replay = std::make_unique<Case>();
-            replay->number = std::stoi(words[1]);
-            replay->form1.separator = words[2];
-            replay->form1.steps = std::make_shared<std::vector<Step>>();
+            replay = std::make_unique<Case>(std::stoi(words[1]), words[2]);
             ++checked[kSkippedCases.contains(replay->number) ? "skipped case" : "case"];
             continue;
         }

@@ -155,8 +155,7 @@ TEST(Display, FormatsEveryValueAsTheNumberPattern) {
     for (const auto& c : cases) {
         EXPECT_EQ(formatResult(c.value, "."), c.text) << c.formedFrom;
         NetworkState state;
-        FakeWindow window;
-        window.separator = "\u066B";
+        FakeWindow window("\u066B");
         showResult(state, window, "Label36", c.value);
         EXPECT_EQ(window.text("Label36"), c.text) << c.formedFrom;
         EXPECT_EQ(window.formedFrom["Label36"], c.formedFrom);

@@ -69,8 +69,7 @@ constexpr ShownText kCopiedY[] = {
 // place from Im(Zi) by S).
 TEST(WorkedExample, EveryBoxHoldsItsFullValue) {
     NetworkState state;
-    FakeWindow form1 = test_support::windowWith();
-    form1.separator = ",";
+    FakeWindow form1 = test_support::windowWith({}, test_support::kMainWindowDefaults, ",");
     form1::Command2_Click(state, form1);
     expectFullValues(form1, std::vector<FullValue>{{"Label32", "0"}, {"Label34", "0"}});
     form1::Command1_Click(state, form1);

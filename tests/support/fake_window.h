@@ -22,12 +22,15 @@ using Step = std::vector<std::string>;
 // which is another fake, built on first use.
 class FakeWindow : public Window {
 public:
+    explicit FakeWindow(std::string decimalSeparator = ".")
+        : separator(std::move(decimalSeparator)) {}
+
     std::string name = "F1";
     std::map<std::string, std::string, std::less<>> texts;
     std::map<std::string, std::string, std::less<>> formedFrom;  // as written with each text
     std::vector<std::string> messages;
     std::shared_ptr<std::vector<Step>> steps;
-    std::string separator = ".";
+    std::string separator;
     std::unique_ptr<FakeWindow> equivalent;
 
     std::string text(std::string_view control) const override {
@@ -47,10 +50,9 @@ public:
     std::string decimalSeparator() const override { return separator; }
     Window& loadAndShowEquivalentWindow() override {
         if (!equivalent) {
-            equivalent = std::make_unique<FakeWindow>();
+            equivalent = std::make_unique<FakeWindow>(separator);
             equivalent->name = "F2";
             equivalent->texts["Text9"] = "50";
-            equivalent->separator = separator;
             equivalent->steps = steps;
         }
         log({"open", "F2"});
@@ -73,8 +75,9 @@ inline constexpr ShownText kYWindowInputs[] = {
 
 // A window holding `texts`, then `changes`: the main window's initial texts unless told otherwise.
 inline FakeWindow windowWith(std::span<const ShownText> changes = {},
-                             std::span<const ShownText> texts = kMainWindowDefaults) {
-    FakeWindow window;
+                             std::span<const ShownText> texts = kMainWindowDefaults,
+                             std::string decimalSeparator = ".") {
+    FakeWindow window(std::move(decimalSeparator));
     for (const std::span<const ShownText> layer : {texts, changes}) {
         for (const auto& [control, text] : layer) {
             window.texts[control] = text;
