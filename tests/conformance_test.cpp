@@ -60,9 +60,9 @@ Step wordsOf(const std::string& line) {
 }
 
 std::string lineOf(const Step& step) {
-    std::string line;
-    for (const std::string& word : step) {
-        line.append(line.empty() ? "" : " | ").append(word);
+    std::string line = step[0];
+    for (std::size_t i = 1; i < step.size(); ++i) {
+        line.append(" | ").append(step[i]);
     }
     return line;
 }

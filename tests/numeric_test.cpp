@@ -23,35 +23,33 @@ using test_support::ShownText;
 // a divisor that underflows divides by zero. (The worked example holds the routines' values.)
 TEST(ComplexRoutines, DivideFaultsAtTheStep) {
     const struct {
-        const char* name;
-        ShownText p, q, r, s;  // typed as Ze and ZL
+        const char* ze[2];  // p, q
+        const char* zl[2];  // r, s
         double re;
         FaultKind fault;
     } cases[] = {
-        {"over zero", {"Text10", "1"}, {"Text11", "0"}, {"Text12", "0"}, {"Text13", "0"}, 0,
-         FaultKind::DivisionByZero},
-        {"divisor squared overflows", {"Text10", "1e200"}, {"Text11", "0"}, {"Text12", "1e200"},
-         {"Text13", "0"}, 0, FaultKind::Overflow},
-        {"divisor squared underflows", {"Text10", "1e-200"}, {"Text11", "0"},
-         {"Text12", "1e-200"}, {"Text13", "0"}, 0, FaultKind::DivisionByZero},
-        {"imaginary part overflows", {"Text10", "1"}, {"Text11", "1e300"}, {"Text12", "1e10"},
-         {"Text13", "0"}, 1e-10, FaultKind::Overflow},
+        {{"1", "0"}, {"0", "0"}, 0, FaultKind::DivisionByZero},
+        {{"1e200", "0"}, {"1e200", "0"}, 0, FaultKind::Overflow},          // r² overflows
+        {{"1e-200", "0"}, {"1e-200", "0"}, 0, FaultKind::DivisionByZero},  // r² underflows
+        {{"1", "1e300"}, {"1e10", "0"}, 1e-10, FaultKind::Overflow},       // im overflows
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.ze[0]);
         NetworkState state;
-        FakeWindow window = test_support::windowWith(std::vector<ShownText>{c.p, c.q, c.r, c.s});
-        ASSERT_TRUE(readFields(state, window, kMainWindowFields)) << c.name;
+        FakeWindow window = test_support::windowWith(std::vector<ShownText>{
+            {"Text10", c.ze[0]}, {"Text11", c.ze[1]}, {"Text12", c.zl[0]}, {"Text13", c.zl[1]}});
+        ASSERT_TRUE(readFields(state, window, kMainWindowFields));
         try {
             form(state, state.gammaLRe, state.gammaLIm,
                  quotient({state.zeRe, state.zeIm}, {state.zlRe, state.zlIm}));
-            ADD_FAILURE() << c.name;
+            ADD_FAILURE() << "no fault";
         } catch (const FloatingPointFault& raised) {
-            EXPECT_EQ(raised.kind(), c.fault) << c.name;
-            EXPECT_EQ(raised.quantity(), Quantity::GammaL) << c.name;
+            EXPECT_EQ(raised.kind(), c.fault);
+            EXPECT_EQ(raised.quantity(), Quantity::GammaL);
         }
-        EXPECT_EQ(double(state.workResultRe), c.re) << c.name;
-        EXPECT_EQ(double(state.workResultIm), 0.0) << c.name;
-        EXPECT_EQ(double(state.gammaLRe), 0.0) << c.name;
+        EXPECT_EQ(double(state.workResultRe), c.re);
+        EXPECT_EQ(double(state.workResultIm), 0.0);
+        EXPECT_EQ(double(state.gammaLRe), 0.0);
     }
 }
 
@@ -133,7 +131,8 @@ TEST(FieldReading, ConvertsTheLongestDecimalPrefixWhateverTheLocale) {
 
 // Halves round away from zero on the shortest decimal (1.0005 and 9.9995 lie below their halves
 // as doubles); subnormals round from their exact value; the largest double has a three-digit
-// exponent. showResult writes the text, reads it back and forces the point at the separator's
+// exponent (the conformance vectors hold ordinary values, zeros of either sign and
+// subnormals). showResult writes the text, reads it back and forces the point at the separator's
 // character, whatever the separator's length; both writes carry the value's shortest decimal.
 // A value that is not finite, which no field holds, is named.
 TEST(Display, FormatsEveryValueAsTheNumberPattern) {
@@ -142,15 +141,10 @@ TEST(Display, FormatsEveryValueAsTheNumberPattern) {
         const char* text;
         const char* formedFrom;
     } cases[] = {// clang-format off
-        {0, "00.00E+00", "0"}, {-0.0, "00.00E+00", "-0"}, {19.995, "20.00E+00", "19.995"},
-        {1.0005, "10.01E-01", "1.0005"}, {10.125, "10.13E+00", "10.125"},
-        {9.9995, "10.00E+00", "9.9995"}, {-146.3, "-14.63E+01", "-146.3"},
+        {19.995, "20.00E+00", "19.995"}, {1.0005, "10.01E-01", "1.0005"},
+        {10.125, "10.13E+00", "10.125"}, {-9.9995, "-10.00E+00", "-9.9995"},
         {1.7976931348623157e308, "17.98E+307", "1.7976931348623157e+308"},
-        {2.2250738585072014e-308, "22.25E-309", "2.2250738585072014e-308"},
-        {-4.9406564584124654e-323, "-49.41E-324", "-5e-323"},
-        {4.9406564584124654e-324, "49.41E-325", "5e-324"},
-        {5.544107114230439e+20, "55.44E+19", "5.544107114230439e+20"},
-        {1e-05, "10.00E-06", "1e-05"}};
+        {4.9406564584124654e-324, "49.41E-325", "5e-324"}};
     // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(formatResult(c.value, "."), c.text) << c.formedFrom;

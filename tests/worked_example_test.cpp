@@ -47,14 +47,6 @@ void expectFullValues(FakeWindow& window, std::span<const FullValue> boxes) {
     }
 }
 
-// The z analysis's lower box and the S analysis's box of the same quantity.
-constexpr std::pair<const char*, const char*> kByZAndByS[] = {
-    {"Label41", "Label36"}, {"Label43", "Label39"}, {"Label53", "Label46"}, {"Label55", "Label47"},
-    {"Label57", "Label49"}, {"Label59", "Label50"}, {"Label61", "Label32"}, {"Label63", "Label34"},
-    {"Label65", "Label69"}, {"Label66", "Label70"}, {"Label81", "Label73"}, {"Label82", "Label74"},
-    {"Label83", "Label75"}, {"Label84", "Label76"},
-};
-
 // The y fields after the copy: four digits, the point forced.
 constexpr ShownText kCopiedY[] = {
     {"Text1", "13.87E-03"},  {"Text2", "30.85E-04"}, {"Text5", "-16.39E-05"},
@@ -63,10 +55,7 @@ constexpr ShownText kCopiedY[] = {
 };
 
 // The five commands in a comma locale. The z analysis, pressed before any S analysis, shows the
-// zeros of PL and Pin, then re-renders them as they stand. Its lower block reaches the upper
-// block's quantities by the z parameters, with full values within 4e-15 of each other,
-// relatively, and so the same texts (at most 2e-15 here: Im(Zi) by z is 14 units in the last
-// place from Im(Zi) by S).
+// zeros of PL and Pin, then re-renders them as they stand (its lower block is in the vectors).
 TEST(WorkedExample, EveryBoxHoldsItsFullValue) {
     NetworkState state;
     FakeWindow form1 = test_support::windowWith({}, test_support::kMainWindowDefaults, ",");
@@ -76,9 +65,6 @@ TEST(WorkedExample, EveryBoxHoldsItsFullValue) {
     expectFullValues(form1, test_support::kSAnalysis);
     form1::Command2_Click(state, form1);
     expectFullValues(form1, test_support::kSAnalysis);
-    for (const auto& [z, s] : kByZAndByS) {
-        EXPECT_NEAR(readBack(form1.formedFrom[z]) / readBack(form1.formedFrom[s]), 1, 4e-15) << z;
-    }
 
     form1::Command3_Click(state, form1);
     FakeWindow& form2 = *form1.equivalent;

@@ -45,9 +45,9 @@ QString text(FormWindow* window, std::string_view control) {
 }
 
 // Answers every message box that opens while `run` clicks, recording its text, or an empty text
-// for a box that is not an OK-only box without icon; `whileOpen` runs once while the first box is open, and a box
-// that opens meanwhile is answered too. Nothing is checked inside the timer, where a failing check
-// would leave the box open until the test's time-out.
+// for a box that is not an OK-only box without icon; `whileOpen` runs once while the first box is
+// open, and a box that opens meanwhile is answered too. Nothing is checked inside the timer, where
+// a failing check would leave the box open until the test's time-out.
 QStringList answerMessages(const std::function<void()>& run,
                            const std::function<void()>& whileOpen = {}) {
     QStringList texts;
