@@ -84,9 +84,8 @@ class WorkOperands {
                      const ComplexOperation<Finish>& operation);
 
     // Stores both operands into the work operands and runs the routine into the work result.
-    static void formResult(NetworkState& state, ComplexRoutine routine,
-                           const ComplexInterim& first, const ComplexInterim& second,
-                           Quantity quantity);
+    static void formResult(NetworkState& state, ComplexRoutine routine, const ComplexInterim& first,
+                           const ComplexInterim& second, Quantity quantity);
     static void form(Work& target, Interim value, Quantity quantity);
     static void form(Work& re, Work& im, const ComplexInterim& value, Quantity quantity);
 };

@@ -98,8 +98,7 @@ private:
         return value_;
     }
 
-    Interim(double value, std::optional<FaultKind> fault) noexcept
-        : value_(value), fault_(fault) {}
+    Interim(double value, std::optional<FaultKind> fault) noexcept : value_(value), fault_(fault) {}
     // The step's result from operands that carry no fault, or the first operand's fault.
     static Interim stepResult(double result, Interim a, Interim b) noexcept;
     static Interim stepResult(double result, Interim x) noexcept;

@@ -147,8 +147,7 @@ TEST(Conformance, EveryPressMakesTheVectorsWritesMessagesAndOpenings) {
         if (kSkippedCases.contains(replay->number)) {
             continue;
         }
-        FakeWindow* window =
-            words[1] == "F1" ? &replay->form1 : replay->form1.equivalent.get();
+        FakeWindow* window = words[1] == "F1" ? &replay->form1 : replay->form1.equivalent.get();
         if (words[0] != "set") {
             replay->expected.emplace_back(words, lineNumber);
             ++checked[words[0]];
@@ -167,10 +166,11 @@ TEST(Conformance, EveryPressMakesTheVectorsWritesMessagesAndOpenings) {
     if (replay) {
         replay->check();
     }
-    std::printf("conformance: %d cases (%d skipped here), %d presses, %d writes, %d messages, "
-                "%d openings\n",
-                checked["case"], checked["skipped case"], checked["press"], checked["write"],
-                checked["message"], checked["open"]);
+    std::printf(
+        "conformance: %d cases (%d skipped here), %d presses, %d writes, %d messages, "
+        "%d openings\n",
+        checked["case"], checked["skipped case"], checked["press"], checked["write"],
+        checked["message"], checked["open"]);
     EXPECT_GT(checked["write"], 0);
 }
 

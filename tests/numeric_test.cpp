@@ -76,11 +76,14 @@ TEST(FieldReading, ReportsTheFirstFailingFieldOnly) {
         std::span<const InputField> fields;
         const char* message;
     } cases[] = {
-        {{{"Text5", ""}, {"Text3", ""}}, kMainWindowFields,
+        {{{"Text5", ""}, {"Text3", ""}},
+         kMainWindowFields,
          "Hai dimenticato di scrivere il valore del modulo di S12"},
-        {{{"Text4", ""}, {"Text9", ""}}, kYWindowFields,
+        {{{"Text4", ""}, {"Text9", ""}},
+         kYWindowFields,
          "Hai dimenticato di scrivere il valore della della parte immaginaria di y21"},
-        {{{"Text9", "1e400"}, {"Text14", ""}}, kMainWindowFields,
+        {{{"Text9", "1e400"}, {"Text14", ""}},
+         kMainWindowFields,
          "Errore di inserimento dati per il valore di Ro=Zo impedenza di riferimento. Puoi "
          "scrivere soltanto numeri razionali con il punto come separatore decimale, anche in "
          "forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3"},

@@ -90,7 +90,8 @@ TEST(ShortCircuitLoad, ZoutFromTheShortCircuitCurrentByS_DivisionByZeroByZ) {
     NetworkState state;
     FakeWindow form1 = test_support::windowWith({{{"Text12", "0"}, {"Text13", "0"}}});
     form1::Command1_Click(state, form1);
-    expectFullValues(form1, {{{"Label69", "62.41814345033429"}, {"Label70", "-131.9701180682061"}}});
+    expectFullValues(form1,
+                     {{{"Label69", "62.41814345033429"}, {"Label70", "-131.9701180682061"}}});
     try {
         form1::Command2_Click(state, form1);
         ADD_FAILURE() << "no fault";
@@ -114,9 +115,11 @@ TEST(Copy, AfterAConversionTakesTheNormalisedY) {
 // y11·y22 − y12·y21 overflows although each product is finite.
 TEST(Faults, AFinishingStatementFaultsAfterItsProduct) {
     NetworkState state;
-    FakeWindow form2 = test_support::yWindowWith({{{"Text1", "1.3e154"}, {"Text5", "1.3e154"},
-                                                    {"Text3", "-1.3e154"}, {"Text7", "1.3e154"},
-                                                    {"Text9", "1"}}});
+    FakeWindow form2 = test_support::yWindowWith({{{"Text1", "1.3e154"},
+                                                   {"Text5", "1.3e154"},
+                                                   {"Text3", "-1.3e154"},
+                                                   {"Text7", "1.3e154"},
+                                                   {"Text9", "1"}}});
     try {
         form2::Command1_Click(state, form2);
         ADD_FAILURE() << "no fault";
