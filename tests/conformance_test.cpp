@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <map>
@@ -24,6 +23,7 @@ namespace quadripolo {
 namespace {
 
 using test_support::FakeWindow;
+using test_support::fullValue;
 using test_support::Step;
 
 #ifdef __GLIBC__
@@ -67,20 +67,14 @@ std::string lineOf(const Step& step) {
     return line;
 }
 
-double valueOf(const std::string& text) {
-    double value = NAN;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
 // The same step; a full value (the fifth word of a write) within the bound.
 bool sameStep(const Step& expected, const Step& made) {
     if (kTolerance == 0 || expected.size() != made.size() || expected[0] != "write") {
         return expected == made;
     }
-    const double value = valueOf(expected[4]);
+    const double value = fullValue(expected[4]);
     return std::equal(expected.begin(), expected.begin() + 4, made.begin()) &&
-           std::abs(valueOf(made[4]) - value) <= kTolerance * std::abs(value);
+           std::abs(fullValue(made[4]) - value) <= kTolerance * std::abs(value);
 }
 
 Command commandOf(const std::string& window, const std::string& button) {

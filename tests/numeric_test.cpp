@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The numeric core on fake windows: complex steps, squares, field reading and the display form.
-// What the commands show is in worked_example_test.cpp.
+// The numeric core where the conformance vectors do not reach: squares by the platform's power
+// function, the reading order, values beyond the doubles and the display form's roundings.
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -17,41 +17,6 @@ namespace {
 
 using test_support::FakeWindow;
 using test_support::ShownText;
-
-// (p, q) / (r, s) faults at its step: re is stored before im is formed, so a fault in im leaves
-// re stored, and r² + s² is not rescaled: 1e200 overflows although the quotient 1 would fit, and
-// a divisor that underflows divides by zero. (The worked example holds the routines' values.)
-TEST(ComplexRoutines, DivideFaultsAtTheStep) {
-    const struct {
-        const char* ze[2];  // p, q
-        const char* zl[2];  // r, s
-        double re;
-        FaultKind fault;
-    } cases[] = {
-        {{"1", "0"}, {"0", "0"}, 0, FaultKind::DivisionByZero},
-        {{"1e200", "0"}, {"1e200", "0"}, 0, FaultKind::Overflow},          // r² overflows
-        {{"1e-200", "0"}, {"1e-200", "0"}, 0, FaultKind::DivisionByZero},  // r² underflows
-        {{"1", "1e300"}, {"1e10", "0"}, 1e-10, FaultKind::Overflow},       // im overflows
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.ze[0]);
-        NetworkState state;
-        FakeWindow window = test_support::windowWith(std::vector<ShownText>{
-            {"Text10", c.ze[0]}, {"Text11", c.ze[1]}, {"Text12", c.zl[0]}, {"Text13", c.zl[1]}});
-        ASSERT_TRUE(readFields(state, window, kMainWindowFields));
-        try {
-            form(state, state.gammaLRe, state.gammaLIm,
-                 quotient({state.zeRe, state.zeIm}, {state.zlRe, state.zlIm}));
-            ADD_FAILURE() << "no fault";
-        } catch (const FloatingPointFault& raised) {
-            EXPECT_EQ(raised.kind(), c.fault);
-            EXPECT_EQ(raised.quantity(), Quantity::GammaL);
-        }
-        EXPECT_EQ(double(state.workResultRe), c.re);
-        EXPECT_EQ(double(state.workResultIm), 0.0);
-        EXPECT_EQ(double(state.gammaLRe), 0.0);
-    }
-}
 
 // The exact square of 1.1019384605399423 lies 0.49984 ulp above 0x1.36da4abd3a101p+0. glibc's
 // power function rounds it up (within its 0.52 ulp bound), so there it and x·x differ in the last
@@ -120,11 +85,11 @@ TEST(FieldReading, ConvertsTheLongestDecimalPrefixWhateverTheLocale) {
         EXPECT_TRUE(holdsOnlyNumericCharacters(text)) << text;
         EXPECT_EQ(convertNumericText(text), std::optional(value)) << text;
     }
-    // Beyond the doubles: by the exponent, by the digits before the point with an exponent, by an
-    // exponent beyond the leading zeros, by an exponent beyond int64.
+    // Beyond the doubles: by the exponent, by the digits before the point with an exponent or
+    // without one, by an exponent beyond the leading zeros, by an exponent beyond int64.
     // clang-format off
     const std::string refused[] = {"1e400", "-0.01e+311", "1000e306", "1" + zeros + "e-50",
-        "0." + zeros + "1e+800", "1e+" + std::string(30, '9')};
+        std::string(400, '9'), "0." + zeros + "1e+800", "1e+" + std::string(30, '9')};
     // clang-format on
     for (const std::string& text : refused) {
         EXPECT_EQ(convertNumericText(text), std::nullopt) << text;
@@ -133,9 +98,8 @@ TEST(FieldReading, ConvertsTheLongestDecimalPrefixWhateverTheLocale) {
 }
 
 // Halves round away from zero on the shortest decimal (1.0005 and 9.9995 lie below their halves
-// as doubles); subnormals round from their exact value; the largest double has a three-digit
-// exponent (the conformance vectors hold ordinary values, zeros of either sign and
-// subnormals). showResult writes the text, reads it back and forces the point at the separator's
+// as doubles, 10.125 is one); the largest double has a three-digit exponent (the conformance
+// vectors hold ordinary values, zeros of either sign and subnormals). showResult writes the text, reads it back and forces the point at the separator's
 // character, whatever the separator's length; both writes carry the value's shortest decimal.
 // A value that is not finite, which no field holds, is named.
 TEST(Display, FormatsEveryValueAsTheNumberPattern) {
@@ -144,10 +108,9 @@ TEST(Display, FormatsEveryValueAsTheNumberPattern) {
         const char* text;
         const char* formedFrom;
     } cases[] = {// clang-format off
-        {19.995, "20.00E+00", "19.995"}, {1.0005, "10.01E-01", "1.0005"},
-        {10.125, "10.13E+00", "10.125"}, {-9.9995, "-10.00E+00", "-9.9995"},
-        {1.7976931348623157e308, "17.98E+307", "1.7976931348623157e+308"},
-        {4.9406564584124654e-324, "49.41E-325", "5e-324"}};
+        {1.0005, "10.01E-01", "1.0005"}, {10.125, "10.13E+00", "10.125"},
+        {-9.9995, "-10.00E+00", "-9.9995"},
+        {1.7976931348623157e308, "17.98E+307", "1.7976931348623157e+308"}};
     // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(formatResult(c.value, "."), c.text) << c.formedFrom;

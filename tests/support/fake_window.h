@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <charconv>
+#include <cmath>
 #include <map>
 #include <memory>
 #include <span>
@@ -12,6 +14,13 @@
 #include "worked_example.h"
 
 namespace quadripolo::test_support {
+
+// The double that a full value reads back as; NaN for a text that is none.
+inline double fullValue(std::string_view text) {
+    double value = NAN;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
 
 // One thing a click did to the windows, as its words: {"write", window, control, text, full
 // value}, {"message", window, text} or {"open", "F2"}.
