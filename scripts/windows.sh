@@ -75,7 +75,6 @@ wineboot -i >/dev/null 2>&1
 
 echo "== GoogleTest under Wine"
 wine "$build/bin/numeric_tests.exe"
-wine "$build/bin/commands_replay.exe" fuzz/corpus/commands
 echo "== Qt Test under Wine"
 # Wine hands a program no variable named QT_*: WINEQT_NAME arrives as QT_NAME. The offscreen
 # platform on Windows reads its fonts from one folder; its log goes to a file.
