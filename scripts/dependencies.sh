@@ -5,10 +5,14 @@
 
 # What the program loads at run time, which no linker sees (packaging/run-time-depends).
 RUN_TIME_PACKAGES=$(grep -v '^#' "$(dirname "${BASH_SOURCE[0]}")/../packaging/run-time-depends")
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev "$RUN_TIME_PACKAGES")
+# The program with Debian's hardening flags and its tests, and what its Debian package needs as
+# CI makes it (cpack stops without them): dpkg-buildflags and dpkg-shlibdeps (dpkg-dev), file, and
+# appstreamcli (which decides the metainfo's form).
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev "$RUN_TIME_PACKAGES"
+                dpkg-dev file appstream)
 # The benchmarks; the package's judges (tests/package); the real program on Xvfb under a window
 # manager (tests/ui/end_to_end.sh); the Italian locale of the conversion tests; clang-format.
-TEST_PACKAGES=(libbenchmark-dev dpkg-dev file lintian desktop-file-utils appstream
+TEST_PACKAGES=(libbenchmark-dev lintian desktop-file-utils devscripts
                xvfb xauth xdotool x11-utils x11-apps openbox locales clang-format)
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
