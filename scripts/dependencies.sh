@@ -11,9 +11,11 @@ RUN_TIME_PACKAGES=$(grep -v '^#' "$(dirname "${BASH_SOURCE[0]}")/../packaging/ru
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev "$RUN_TIME_PACKAGES"
                 dpkg-dev file appstream)
 # The benchmarks; the package's judges (tests/package); the real program on Xvfb under a window
-# manager (tests/ui/end_to_end.sh); the Italian locale of the conversion tests; clang-format.
+# manager, its screen read by OCR (tests/ui/end_to_end.sh); the Italian locale of the conversion
+# tests; clang-format.
 TEST_PACKAGES=(libbenchmark-dev lintian desktop-file-utils devscripts
-               xvfb xauth xdotool x11-utils x11-apps openbox locales clang-format)
+               xvfb xauth xdotool x11-utils x11-apps openbox tesseract-ocr netpbm
+               locales clang-format)
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 apt_get() { as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 "$@"; }
