@@ -48,26 +48,36 @@ appstreamcli validate-tree --strict --no-net "$root" || fail "appstreamcli valid
 
 # Debian's hardening (cmake/hardening.cmake), judged on the packaged program. Where a check cannot
 # pass for a reason outside the program, it is left out or read so:
-# - Control-flow protection marks a program only when every object linked into it carries the
-#   marks, the C library's start files too: Debian 13's do (and its build flags ask for
-#   -fcf-protection), Debian 12's carry none (nor do its flags ask), so there it is not required.
+# - Control-flow protection (-fcf-protection, which Debian 13's flags give) marks a program only
+#   when every object linked into it carries the marks, the C library's start file Scrt1.o too;
+#   those of Debian 12 and of Debian 13 carry none, so the link drops the marks, and the check is
+#   required only where the start file has them.
+# - Branch protection (BTI and PAC, checked since Debian 13's hardening-check) is arm64's; it is
+#   required there only.
 # - "Stack clash protection: unknown" passes: no frame of the program is large enough to need a
-#   probe, so there is no instruction to see (and Debian 12's flags do not ask for it).
+#   probe, so there is no probing instruction to see (and Debian 12's flags do not ask for it).
 # - Fortify: the program's only libc calls that fortify handles are memcpy and memmove, inlined
 #   from the standard library and Qt into buffers whose size the compiler cannot know; there glibc
 #   has nothing to check, and hardening-check's fortify check gives the false alarm its manual
 #   describes ("only unprotected functions found"). That check is made instead on a probe built
 #   with the same flags, which has a call glibc can check.
 echo "--- hardening-check $(dpkg-query -W -f='${Version}' devscripts) on usr/bin/quadripolo"
-options=(--nofortify)
-start_files=$(realpath "$(c++ -print-file-name=Scrt1.o)")
-if ! readelf -n "$start_files" | grep -q 'x86 feature:.*IBT'; then
-    echo "(control-flow protection not required: no marks in the C library's $start_files)"
-    options+=(--nocfprotection)
+not_here=()
+start_file=$(realpath "$(c++ -print-file-name=Scrt1.o)")
+if ! readelf -n "$start_file" | grep -q 'x86 feature:.*IBT'; then
+    echo "(control-flow protection not required: no marks in the C library's $start_file)"
+    not_here+=(--nocfprotection)
 fi
-hardening-check "${options[@]}" "$root/usr/bin/quadripolo" || fail "hardening-check fails"
+architecture=$(dpkg --print-architecture)
+if [ "$architecture" != arm64 ] && hardening-check --help 2>&1 | grep -q -- --nobranchprotection
+then
+    echo "(branch protection not required: arm64's, and this is $architecture)"
+    not_here+=(--nobranchprotection)
+fi
+hardening-check --nofortify "${not_here[@]}" "$root/usr/bin/quadripolo" ||
+    fail "hardening-check fails"
 echo "--- hardening-check's fortify check on the probe built with the program's flags"
-hardening-check --nopie --nostackprotector --norelro --nobindnow --nocfprotection \
+hardening-check --nopie --nostackprotector --norelro --nobindnow --nocfprotection "${not_here[@]}" \
     "$fortify_probe" || fail "the build does not fortify"
 
 echo "package contents, dependencies, licence, metadata and hardening are complete and clean"
