@@ -7,6 +7,9 @@
 set -euo pipefail
 build_dir=$1
 fortify_probe=$2
+# The judges' words are read (hardening-check reads readelf's): untranslated, whatever the
+# user's language.
+export LC_ALL=C.UTF-8
 cd "$build_dir"
 rm -f quadripolo_*.deb
 cpack -G DEB >/dev/null
