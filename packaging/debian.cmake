@@ -62,3 +62,24 @@ file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/run-time-depends CPACK_DEBIAN_PACKAGE_DEP
      REGEX "^[^#]")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
              ${CMAKE_CURRENT_LIST_DIR}/run-time-depends)
+
+# Without these, cpack would make a weaker package than CI's and say nothing: no dependencies on
+# the libraries (CPack needs dpkg-shlibdeps and file for them), the metainfo in a form this
+# system's AppStream may not know, a program without Debian's hardening. cpack stops instead,
+# naming what is missing (packaging/cpack_project.cmake); they are read when the build is
+# configured.
+find_program(QUADRIPOLO_DPKG_SHLIBDEPS dpkg-shlibdeps)
+find_program(QUADRIPOLO_FILE file)
+set(CPACK_QUADRIPOLO_DEBIAN_GAPS)
+if(NOT QUADRIPOLO_DPKG_SHLIBDEPS OR NOT QUADRIPOLO_FILE)
+    list(APPEND CPACK_QUADRIPOLO_DEBIAN_GAPS
+         "dependencies on the libraries: dpkg-shlibdeps and file (packages dpkg-dev, file)")
+endif()
+if(NOT QUADRIPOLO_APPSTREAMCLI)
+    list(APPEND CPACK_QUADRIPOLO_DEBIAN_GAPS
+         "the metainfo in this system's AppStream form: appstreamcli (package appstream)")
+endif()
+if(NOT QUADRIPOLO_HARDENING_FLAGS OR CMAKE_BUILD_TYPE STREQUAL "Debug")
+    list(APPEND CPACK_QUADRIPOLO_DEBIAN_GAPS
+         "Debian's hardening: dpkg-buildflags (package dpkg-dev), in an optimised build")
+endif()

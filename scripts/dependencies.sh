@@ -5,13 +5,17 @@
 
 # What the program loads at run time, which no linker sees (packaging/run-time-depends).
 RUN_TIME_PACKAGES=$(grep -v '^#' "$(dirname "${BASH_SOURCE[0]}")/../packaging/run-time-depends")
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev "$RUN_TIME_PACKAGES")
+# The program with Debian's hardening flags and its tests, and what its Debian package needs as
+# CI makes it (cpack stops without them): dpkg-buildflags and dpkg-shlibdeps (dpkg-dev), file, and
+# appstreamcli (which decides the metainfo's form).
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev "$RUN_TIME_PACKAGES"
+                dpkg-dev file appstream)
 # The benchmarks; the package's judges (tests/package); the real program on Xvfb under a window
-# manager (tests/ui/end_to_end.sh); the Italian locale of the conversion tests; clang-format; the
-# fuzzer (clang and its libFuzzer).
-TEST_PACKAGES=(libbenchmark-dev dpkg-dev file lintian desktop-file-utils appstream
-               xvfb xauth xdotool x11-utils x11-apps openbox locales clang-format
-               clang libclang-rt-dev)
+# manager, its screen read by OCR (tests/ui/end_to_end.sh); the Italian locale of the conversion
+# tests; clang-format; the fuzzer (clang and its libFuzzer).
+TEST_PACKAGES=(libbenchmark-dev lintian desktop-file-utils devscripts
+               xvfb xauth xdotool x11-utils x11-apps openbox tesseract-ocr netpbm
+               locales clang-format clang libclang-rt-dev)
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 apt_get() { as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 "$@"; }

@@ -25,11 +25,18 @@ while [ $# -gt 0 ]; do
     esac
 done
 [ $# -gt 0 ] || { echo "fresh_debian: no command given"; exit 2; }
-command -v mmdebstrap >/dev/null || {
-    source "$(dirname "$0")/dependencies.sh"
-    install_missing_packages mmdebstrap uidmap
+source "$(dirname "$0")/dependencies.sh"
+command -v mmdebstrap >/dev/null || install_missing_packages mmdebstrap uidmap
+# The main archive this machine's apt reads, whatever the format of its sources: the one of this
+# release's own suite (not its -updates or -security), else the first.
+mirror=$(debian_sources | awk -v suite="$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" '
+    NR == 1 { first = $1 }
+    $2 == suite { print $1; found = 1; exit }
+    END { if (!found) print first }')
+[ -n "$mirror" ] || {
+    echo "fresh_debian: apt names no Debian archive on this machine"
+    exit 2
 }
-mirror=$(sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources | head -n 1)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -5,12 +5,15 @@
 # (the program and its package only) and compares the two; diffoscope reports any difference.
 #
 # Usage (the package of this clone made first, by the usual script):
-#   bash scripts/reproducible.sh deb       after scripts/test.sh (build/)
-#   bash scripts/reproducible.sh windows   after scripts/windows.sh (build-windows/)
+#   bash scripts/reproducible.sh deb [REPORT]       after scripts/test.sh (build/)
+#   bash scripts/reproducible.sh windows [REPORT]   after scripts/windows.sh (build-windows/)
+# REPORT, a file, receives the comparison: both checksums, the verdict and, on a difference,
+# diffoscope's whole text report (the output shows its first 200 lines).
 set -euo pipefail
-cd "$(dirname "$0")/.."
 kind=${1:-}
-[ "$kind" = deb ] || [ "$kind" = windows ] || { echo "usage: $0 deb|windows"; exit 2; }
+[ "$kind" = deb ] || [ "$kind" = windows ] || { echo "usage: $0 deb|windows [REPORT]"; exit 2; }
+report=$(realpath -m "${2:-/dev/null}")
+cd "$(dirname "$0")/.."
 
 if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
     echo "reproducible: the rebuild is made from the committed HEAD; commit the changes first"
@@ -38,13 +41,16 @@ else
     second=$(ls "$clone"/build-windows/quadripolo-*-windows-x86_64.zip)
 fi
 
-sha256sum "$first" "$second" | sed 's/^/reproducible: /'
+sha256sum "$first" "$second" | sed 's/^/reproducible: /' | tee "$report"
 if cmp -s "$first" "$second"; then
-    echo "reproducible: $kind: the same bytes from $PWD and $clone, in $SECONDS s"
+    echo "reproducible: $kind: the same bytes from $PWD and $clone, in $SECONDS s" |
+        tee -a "$report"
     exit 0
 fi
-echo "reproducible: FAIL: $kind: $first and $second differ"
+echo "reproducible: FAIL: $kind: $first and $second differ" | tee -a "$report"
 source scripts/dependencies.sh
 install_missing_packages diffoscope
-diffoscope --no-progress "$first" "$second" | head -n 200
+diffoscope --no-progress --text "$work/diffoscope.txt" "$first" "$second" || true
+head -n 200 "$work/diffoscope.txt"
+cat "$work/diffoscope.txt" >>"$report"
 exit 1
