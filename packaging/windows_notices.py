@@ -10,7 +10,7 @@
 # written.
 #
 # Usage: windows_notices.py MAP QT_PREFIX BUILD_DIR OUT_DIR VERSION COMMIT
-import json, os, re, shutil, subprocess, sys
+import json, os, re, shutil, subprocess, sys, textwrap
 from pathlib import Path
 
 MEMBER = re.compile(r"^(\S+\.a)\((.+)\)$")
@@ -67,6 +67,11 @@ def entry_text(entry, folder, source):
     return "\n".join(lines) + "\n\n" + "\n\n".join(text.rstrip() + "\n" for text in texts)
 
 
+def wrap(text, indent):
+    return textwrap.fill(text, 98, initial_indent=indent, subsequent_indent=indent,
+                         break_on_hyphens=False)
+
+
 def debian_package(path):
     """The installed Debian package that holds a file."""
     for name in (path, os.path.realpath(path)):
@@ -109,10 +114,16 @@ def main(map_file, qt_prefix, build_dir, out, version, commit):
     for target in qt_targets:
         listing = licensing / "targets" / target
         read.update(listing.read_text().split() if listing.exists() else [])
+    # An entry counts when a linked library read a file it speaks for, or a file that has the name,
+    # less its extension, of a file it names: data that Qt generated from it and keeps elsewhere
+    # (src/gui/painting/webgradients.cpp, from util/gradientgen's webgradients.css).
+    stems = {Path(file).stem for file in read}
     parts = []
     for entry, folder in read_attributions(source):
         covered = [str(path) for path in covered_paths(entry, folder, source)]
-        if any(file == path or file.startswith(path + "/") for file in read for path in covered):
+        named = [Path(name.strip(",")).stem for name in entry.get("Files", "").split()]
+        if (any(file == path or file.startswith(path + "/") for file in read for path in covered)
+                or stems.intersection(named)):
             parts.append((entry, folder))
 
     if out.exists():
@@ -130,8 +141,8 @@ def main(map_file, qt_prefix, build_dir, out, version, commit):
             sys.exit(f"windows_notices: two attribution entries named {entry['Id']}")
         (licenses / name).write_text(entry_text(entry, folder, source))
         version_text = f" {entry['Version']}" if "Version" in entry else ""
-        part_lines.append(f"  - {entry['Name']}{version_text}: {entry.get('LicenseId', '')}"
-                          f" (licenses/{name})")
+        licence = entry.get("LicenseId") or entry.get("License", "")
+        part_lines.append(f"  - {entry['Name']}{version_text}: {licence} (licenses/{name})")
     runtime_lines = []
     for package, files in sorted(runtime.items()):
         package_version = subprocess.run(["dpkg-query", "-W", "-f=${Version}", package],
@@ -140,8 +151,8 @@ def main(map_file, qt_prefix, build_dir, out, version, commit):
         copyright_files.append(copyright_file)
         (licenses / package).mkdir()
         shutil.copyfile(copyright_file, licenses / package / "copyright.txt")
-        runtime_lines.append(f"  - {package} {package_version} (licenses/{package}/copyright.txt):"
-                             f"\n      {' '.join(sorted(files))}")
+        runtime_lines.append(f"  - {package} {package_version} (licenses/{package}/copyright.txt):\n"
+                             + wrap(" ".join(sorted(files)), "      "))
     common = sorted({name for path in copyright_files
                      for name in COMMON_LICENSE.findall(path.read_text(errors="replace"))
                      if (Path("/usr/share/common-licenses") / name).is_file()})
@@ -162,7 +173,7 @@ def main(map_file, qt_prefix, build_dir, out, version, commit):
         patches="\n".join(f"  {number:2}. {patch}" for number, patch in enumerate(patches, 1)),
         left_out=", ".join(left_out) if left_out else "none",
         own_patches=", ".join(own_patches) if own_patches else "none",
-        qt_libraries=", ".join(sorted(qt_libraries)),
+        qt_libraries=wrap(", ".join(sorted(qt_libraries)) + ".", "  "),
         parts="\n".join(part_lines), runtime="\n".join(runtime_lines),
         common="\n".join(f"  - licenses/common-licenses/{name}.txt" for name in common))
     (out / "NOTICE.txt").write_text(notice)
@@ -171,9 +182,9 @@ def main(map_file, qt_prefix, build_dir, out, version, commit):
 NOTICE = """\
 QUADRIPOLO {version} FOR WINDOWS (64-BIT): NOTICES
 
-quadripolo.exe is the Quadripolo program (MIT licence: LICENSE; built from the source commit
-{commit}) linked statically with the libraries below. Their licences and copyright notices are in
-the folder licenses/.
+quadripolo.exe is the Quadripolo program (MIT licence: LICENSE) linked statically with the
+libraries below; their licences and copyright notices are in the folder licenses/. The program's
+source is the commit {commit} of its repository.
 
 
 QT {upstream} (GNU LGPL VERSION 3)
@@ -183,7 +194,8 @@ Built from Debian's {package} source package, version {package_version}, with it
 {patches}
 Patches of the series left out: {left_out}.
 Patches of the builder's own, applied after Debian's: {own_patches}.
-Linked (libraries and object files of the static Qt): {qt_libraries}.
+Linked, of the static Qt (libraries, and object files by their target):
+{qt_libraries}
 Licence: licenses/qt/LGPL-3.0-only.txt, which adds to the GNU GPL version 3,
 licenses/qt/GPL-3.0-only.txt. Who holds the copyright of which file of the source:
 licenses/qt/debian-copyright.txt (Debian's copyright file of the source package).
@@ -206,9 +218,8 @@ QT'S SOURCE, AND LINKING THE PROGRAM WITH A CHANGED QT
 
 The exact source of this Qt is Debian's {package} source package, version {package_version} (the
 .dsc file and the archives it names), with the patches above: on Debian 12,
-`apt-get source {package}={package_version}` fetches it and applies Debian's patches; Debian's
-snapshot archive keeps every version. Quadripolo's own source is its repository at the commit
-above.
+`apt-get source {package}={package_version}` fetches it and unpacks it with Debian's patches
+applied; Debian's snapshot archive keeps every version.
 
 To run the program with a changed Qt, build it again on Debian 12 (as root, or as a user with
 sudo) from a clone of that commit:
