@@ -78,15 +78,22 @@ fi
 work=$cache_root/work-${key:0:12}
 rm -rf "$work" "$prefix"
 mkdir -p "$work/build"
-# Unpacked as dpkg-source -x does, then the series applied in order by dpkg-source itself, less
-# the patches left out.
+# Unpacked as dpkg-source -x does: the series, less the patches left out and followed by one's
+# own, applied in order by dpkg-source itself.
 source=$work/source
+add_own_patches() {
+    local patch
+    for patch in "${own_patches[@]}"; do
+        if [ -e "$source/debian/patches/$patch" ]; then
+            echo "windows_qt: $patch: Debian's series has a patch of that name"
+            return 1
+        fi
+        cp "$own_folder/$patch" "$source/debian/patches/" || return 1
+    done
+}
 {
     dpkg-source --skip-patches -x "$dsc" "$source" &&
-        for patch in "${own_patches[@]}"; do
-            [ ! -e "$source/debian/patches/$patch" ] || { echo "$patch: Debian's name"; false; }
-            cp "$own_folder/$patch" "$source/debian/patches/"
-        done &&
+        add_own_patches &&
         printf '%s\n' $applied >"$source/debian/patches/series" &&
         (cd "$source" && dpkg-source --before-build .) &&
         [ "$(cat "$source/.pc/applied-patches")" = "$(printf '%s\n' $applied)" ]
