@@ -9,6 +9,8 @@
 # With --program-only it builds the program alone and packs it, with no test (what
 # scripts/reproducible.sh needs to make the zip again elsewhere).
 set -euo pipefail
+# One's own Qt patches (docs/windows.md) may be named relative to where the script is started.
+[ -z "${QUADRIPOLO_QT_PATCHES:-}" ] || QUADRIPOLO_QT_PATCHES=$(realpath -e "$QUADRIPOLO_QT_PATCHES")
 cd "$(dirname "$0")/.."
 source scripts/dependencies.sh
 
@@ -16,8 +18,8 @@ source scripts/dependencies.sh
 # version and Qt's Italian translation of that version (compiled into the program), dpkg-source
 # and dpkg-parsechangelog for the Qt source, Wine, icoutils and librsvg for the resources, what
 # the real run on a virtual display needs (tesseract reads the result boxes off its screenshots),
-# and fakeroot for the zip.
-WINDOWS_PACKAGES=(cmake ninja-build python3-minimal locales qt6-base-dev qt6-translations-l10n
+# Python for the zip's notices and checks, and fakeroot for the zip.
+WINDOWS_PACKAGES=(cmake ninja-build python3 locales qt6-base-dev qt6-translations-l10n
                   g++-mingw-w64-x86-64-posix mingw-w64-tools googletest dpkg-dev wine wine64
                   icoutils librsvg2-bin fonts-liberation xvfb xauth xdotool imagemagick
                   tesseract-ocr unzip diffoscope fakeroot)
