@@ -1,25 +1,28 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Makes the Windows build on Debian 12, as root: installs what is missing, gets the static Qt for
-# Windows (scripts/windows_qt.sh, cached outside the clone), builds the program and its tests with
-# MinGW-w64, runs the tests under Wine, checks the executable's version record and icon, runs the
-# real program under Wine on a virtual display, and packs quadripolo-<version>-windows-x86_64.zip
-# (the one .exe, no DLL beside it, and the licence) in build-windows/.
+# Makes the Windows build on Debian 12, as root or as a user with sudo: installs what is missing,
+# gets the static Qt for Windows (scripts/windows_qt.sh, run as root, cached in one folder outside
+# the clone), builds the program and its tests with MinGW-w64 as the caller, runs the tests under
+# Wine, checks the executable's version record, icon and hardening flags, runs the real program
+# under Wine on a virtual display, and packs quadripolo-<version>-windows-x86_64.zip (the one .exe,
+# no DLL beside it, its licence and the notices of what is linked into it) in build-windows/.
 # With --program-only it builds the program alone and packs it, with no test (what
 # scripts/reproducible.sh needs to make the zip again elsewhere).
 set -euo pipefail
+# One's own Qt patches (docs/windows.md) may be named relative to where the script is started.
+[ -z "${QUADRIPOLO_QT_PATCHES:-}" ] || QUADRIPOLO_QT_PATCHES=$(realpath -e "$QUADRIPOLO_QT_PATCHES")
 cd "$(dirname "$0")/.."
 source scripts/dependencies.sh
 
 # The cross compiler and its GoogleTest source, the host Qt tools (moc, rcc, uic) of the same
-# version and Qt's Italian translation of that version (compiled into the program), the source
-# package's date for the Qt build (dpkg-parsechangelog), Wine, icoutils and librsvg for the
-# resources, and what the real run on a virtual display needs (tesseract reads the result boxes
-# off its screenshots).
-WINDOWS_PACKAGES=(cmake ninja-build python3-minimal locales qt6-base-dev qt6-translations-l10n
+# version and Qt's Italian translation of that version (compiled into the program), dpkg-source
+# and dpkg-parsechangelog for the Qt source, Wine, icoutils and librsvg for the resources, what
+# the real run on a virtual display needs (tesseract reads the result boxes off its screenshots),
+# Python for the zip's notices and checks, and fakeroot for the zip.
+WINDOWS_PACKAGES=(cmake ninja-build python3 locales qt6-base-dev qt6-translations-l10n
                   g++-mingw-w64-x86-64-posix mingw-w64-tools googletest dpkg-dev wine wine64
                   icoutils librsvg2-bin fonts-liberation xvfb xauth xdotool imagemagick
-                  tesseract-ocr unzip diffoscope)
+                  tesseract-ocr unzip diffoscope fakeroot)
 install_missing_packages "${WINDOWS_PACKAGES[@]}"
 ensure_italian_locale
 
@@ -29,7 +32,9 @@ if [ "${1:-}" = --program-only ]; then
     program_only=1
     tests=OFF
 fi
-qt=$(bash scripts/windows_qt.sh | tail -n 1)
+# The static Qt is one folder for every user of the machine, written as root.
+qt=$(as_root env QUADRIPOLO_QT_CACHE="${QUADRIPOLO_QT_CACHE:-}" QUADRIPOLO_JOBS="${QUADRIPOLO_JOBS:-}" \
+    QUADRIPOLO_QT_PATCHES="${QUADRIPOLO_QT_PATCHES:-}" bash scripts/windows_qt.sh | tail -n 1)
 
 build=build-windows
 # Qt's toolchain file finds the Windows Qt and the host tools; it loads the project's own.
@@ -43,18 +48,23 @@ cmake --build "$build" --parallel "${QUADRIPOLO_JOBS:-2}"
 program=$build/bin/quadripolo.exe
 
 # The zip, by CPack (packaging/windows.cmake), unpacked again: the checks below run on the
-# executable as zipped.
+# executable as zipped. CMake before 4.3 writes the packer's user and group IDs into every entry:
+# fakeroot makes them 0, whoever packs.
 rm -rf "$build"/quadripolo-*-windows-x86_64*
-(cd "$build" && cpack -G ZIP >/dev/null)
+(cd "$build" && fakeroot cpack -G ZIP >/dev/null)
 zip=$(ls "$build"/quadripolo-*-windows-x86_64.zip)
 unzip -q "$zip" -d "$build"
 packed=${zip%.zip}/quadripolo.exe
-# The program and its licence in one folder, nothing else.
-folder=$(basename "$zip" .zip)
-if [ "$(zipinfo -1 "$zip" | sort | xargs)" != "$folder/LICENSE $folder/quadripolo.exe" ]; then
-    echo "FAIL: the zip holds other files:" $(zipinfo -1 "$zip") >&2
-    exit 1
-fi
+echo "== The zip's files and notices"
+python3 tests/windows/check_zip.py "$zip" "$qt" "$PWD"
+echo "== Hardening flags of the executable"
+# ASLR with 64-bit addresses and DEP, as the PE header's DllCharacteristics name them.
+characteristics=$(x86_64-w64-mingw32-objdump -p "$packed" |
+    sed -n '/^DllCharacteristics/,/^[A-Z]/{/^DllCharacteristics/p; /^[[:space:]]/p}')
+echo $characteristics
+for flag in DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT; do
+    grep -qw "$flag" <<<"$characteristics" || { echo "FAIL: $flag is not set" >&2; exit 1; }
+done
 if [ -n "$program_only" ]; then
     echo "Windows program packed in $SECONDS s: $zip"
     exit 0
@@ -84,7 +94,8 @@ WINEQT_QPA_PLATFORM=offscreen WINEQT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/lib
 cat "$build/windows_test.txt"
 [ -z "${qt_test_failed:-}" ]
 echo "== Version record and icon of the executable"
-python3 tests/windows/check_version_record.py "$packed" ui/resources/icons/quadripolo.svg
+python3 tests/windows/check_version_record.py "$packed" ui/resources/icons/quadripolo.svg \
+    "$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
 echo "== The real program under Wine"
 bash tests/windows/real_program.sh "$packed" "$build/real_program"
 

@@ -1,17 +1,17 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
 # The Windows executable's resources, read out with icoutils: every resource Italian; a version
-# record 1.0.0.0 / "1.00", Italian with code page 1200, with its name strings; one icon group of two
-# 16-colour images, 32x32 and 16x16, showing the windows' icon drawing.
+# record of the project's version (given as MAJOR.MINOR.PATCH, as the build's CMake cache has it:
+# 1.2.3 is 1.2.3.0 and "1.02"), Italian with code page 1200, with its name strings; one icon group
+# of two 16-colour images, 32x32 and 16x16, showing the windows' icon drawing.
 #
-# Usage: check_version_record.py PROGRAM.exe ICON.svg   (prints "N passed, N failed")
+# Usage: check_version_record.py PROGRAM.exe ICON.svg VERSION   (prints "N passed, N failed")
 import re, struct, subprocess, sys, tempfile
 from pathlib import Path
 
 ITALIAN_UNICODE = (0x0410, 1200)
-VERSION = (1, 0, 0, 0)
-STRINGS = {"CompanyName": "Quadripolo", "ProductName": "Quadripolo", "InternalName": "quadripolo",
-           "OriginalFilename": "quadripolo.exe", "FileVersion": "1.00", "ProductVersion": "1.00"}
+NAMES = {"CompanyName": "Quadripolo", "ProductName": "Quadripolo", "InternalName": "quadripolo",
+         "OriginalFilename": "quadripolo.exe"}
 ICONS = [("16", "16", "4", "16"), ("32", "32", "4", "16")]  # width, height, bits, palette
 # RMSE of the images against the drawing, on white: a 16-colour copy stays below 0.13, a copy moved
 # by 3 pixels or a blank square is above 0.3.
@@ -28,7 +28,11 @@ def out(*command):
     return subprocess.run(command, check=True, capture_output=True).stdout
 
 
-def main(program, icon_svg):
+def main(program, icon_svg, version):
+    major, minor, patch = (int(part) for part in version.split("."))
+    numbers = (major, minor, patch, 0)
+    version_text = f"{major}.{minor:02d}"
+    strings = {**NAMES, "FileVersion": version_text, "ProductVersion": version_text}
     listing = out("wrestool", "-l", program).decode()
     print(listing, end="")
     check(set(re.findall(r"--language=(\d+)", listing)) == {str(ITALIAN_UNICODE[0])},
@@ -37,11 +41,12 @@ def main(program, icon_svg):
     fixed = record.index(struct.pack("<I", 0xFEEF04BD))
     ms, ls, product_ms, product_ls = struct.unpack_from("<4I", record, fixed + 8)
     for name, (high, low) in {"file": (ms, ls), "product": (product_ms, product_ls)}.items():
-        check((high >> 16, high & 0xFFFF, low >> 16, low & 0xFFFF) == VERSION, f"{name} version")
+        check((high >> 16, high & 0xFFFF, low >> 16, low & 0xFFFF) == numbers,
+              f"{name} version {'.'.join(map(str, numbers))}")
     text = record.decode("utf-16-le", errors="replace")
     check("%04X%04X" % ITALIAN_UNICODE in text.upper(), "string block Italian, code page 1200")
     check(record.endswith(struct.pack("<2H", *ITALIAN_UNICODE)), "translation Italian, 1200")
-    for key, value in STRINGS.items():
+    for key, value in strings.items():
         check(re.search(key + r"\0+" + re.escape(value) + r"\0", text) is not None,
               f'{key} is "{value}"')
     with tempfile.TemporaryDirectory() as folder:
@@ -69,4 +74,4 @@ def main(program, icon_svg):
 
 
 if __name__ == "__main__":
-    sys.exit(main(*sys.argv[1:3]))
+    sys.exit(main(*sys.argv[1:4]))
