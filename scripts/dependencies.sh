@@ -10,7 +10,7 @@ RUN_TIME_PACKAGES=$(grep -v '^#' "$(dirname "${BASH_SOURCE[0]}")/../packaging/ru
 # appstreamcli (which decides the metainfo's form).
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev "$RUN_TIME_PACKAGES"
                 dpkg-dev file appstream)
-# The benchmarks; the package's judges (tests/package); the real program on Xvfb under a window
+# The benchmarks; the package's judges (packaging/checks); the real program on Xvfb under a window
 # manager, its screen read by OCR (tests/ui/end_to_end.sh); the Italian locale of the conversion
 # tests; clang-format; the fuzzer (clang and its libFuzzer).
 TEST_PACKAGES=(libbenchmark-dev lintian desktop-file-utils devscripts

@@ -4,7 +4,7 @@
 # recommended packages, into a fresh minimal system of its release (scripts/fresh_debian.sh) that
 # holds only test tools (display, window manager, xprop, xdotool, xwd, OCR), runs the real program
 # there (tests/ui/end_to_end.sh: icons, the Liberation font, Qt's Italian texts), then removes and
-# purges the package and checks that nothing of it is left (tests/package/removal.sh).
+# purges the package and checks that nothing of it is left (packaging/checks/removal.sh).
 # The test tools bring fontconfig and the DejaVu fonts, but neither the Liberation fonts nor Qt's
 # translations: that is checked before the package is installed, so only its Depends can bring them.
 # Usage:  bash scripts/install_test.sh SUITE PACKAGE.deb [OUTPUT_DIR]
@@ -21,7 +21,7 @@ mkdir -p "$output"
 status=0
 bash scripts/fresh_debian.sh "$suite" \
     --include xvfb,xauth,xdotool,x11-utils,x11-apps,openbox,tesseract-ocr,netpbm \
-    --in "$package" --in tests/ui/end_to_end.sh --in tests/package/removal.sh --out "$output" \
+    --in "$package" --in tests/ui/end_to_end.sh --in packaging/checks/removal.sh --out "$output" \
     bash -c '
         set -eo pipefail
         for brought in fonts-liberation qt6-translations-l10n; do

@@ -56,7 +56,7 @@ zip=$(ls "$build"/quadripolo-*-windows-x86_64.zip)
 unzip -q "$zip" -d "$build"
 packed=${zip%.zip}/quadripolo.exe
 echo "== The zip's files and notices"
-python3 tests/windows/check_zip.py "$zip" "$qt" "$PWD"
+python3 packaging/checks/check_zip.py "$zip" "$qt" "$PWD"
 echo "== Hardening flags of the executable"
 # ASLR with 64-bit addresses and DEP, as the PE header's DllCharacteristics name them.
 characteristics=$(x86_64-w64-mingw32-objdump -p "$packed" |
@@ -94,7 +94,7 @@ WINEQT_QPA_PLATFORM=offscreen WINEQT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/lib
 cat "$build/windows_test.txt"
 [ -z "${qt_test_failed:-}" ]
 echo "== Version record and icon of the executable"
-python3 tests/windows/check_version_record.py "$packed" ui/resources/icons/quadripolo.svg \
+python3 packaging/checks/check_version_record.py "$packed" ui/resources/icons/quadripolo.svg \
     "$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
 echo "== The real program under Wine"
 bash tests/windows/real_program.sh "$packed" "$build/real_program"

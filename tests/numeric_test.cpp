@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The numeric core where the conformance vectors do not reach: squares by the platform's power
-// function, the reading order, values beyond the doubles and the display form's roundings.
+// The numeric core where the conformance vectors do not reach: the reading order, values beyond
+// the doubles and the display form's roundings.
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <limits>
 
-#include "core/complex_arithmetic.h"
 #include "core/field_reading.h"
 #include "core/numeric_text.h"
 #include "core/result_display.h"
@@ -17,21 +16,6 @@ namespace {
 
 using test_support::FakeWindow;
 using test_support::ShownText;
-
-// The exact square of 1.1019384605399423 lies 0.49984 ulp above 0x1.36da4abd3a101p+0. glibc's
-// power function rounds it up (within its 0.52 ulp bound), so there it and x·x differ in the last
-// bit and squares are the power function's. MinGW-w64's gives the nearest double, as x·x does.
-TEST(ComplexRoutines, SquareByThePowerFunction) {
-    NetworkState state;
-    form(state.pl, square(1.1019384605399423));
-    form(state.pin, squareRoot(0.0));
-#ifdef __GLIBC__
-    EXPECT_EQ(double(state.pl), 0x1.36da4abd3a102p+0);
-#else
-    EXPECT_EQ(double(state.pl), 0x1.36da4abd3a101p+0);
-#endif
-    EXPECT_EQ(double(state.pin), 0.0);
-}
 
 // Only the first failing field in reading order is reported: S12 is read before S21, y21 before
 // Ro. A value beyond the doubles is refused like a character that no number has.

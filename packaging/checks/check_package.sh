@@ -3,7 +3,7 @@
 # Builds the Debian package, checks its dependencies, unpacks it into a throw-away root, and has
 # lintian (which also wants the copyright, changelog and manual page), desktop-file-validate,
 # appstreamcli and hardening-check judge what it installs.
-# Usage: check_package.sh BUILD_DIR FORTIFY_PROBE   (the probe: tests/package/fortify_probe.cpp)
+# Usage: check_package.sh BUILD_DIR FORTIFY_PROBE   (the probe: packaging/checks/fortify_probe.cpp)
 set -euo pipefail
 build_dir=$1
 fortify_probe=$2

@@ -2,7 +2,7 @@
 // A program with one libc call that fortify can check, built with the flags of every other target:
 // a copy into an array of known size, of a length known only at run time. Its build calls
 // __memcpy_chk instead of memcpy exactly when the build fortifies (-D_FORTIFY_SOURCE with
-// optimisation), which hardening-check then sees (tests/package/check_package.sh).
+// optimisation), which hardening-check then sees (packaging/checks/check_package.sh).
 #include <cstddef>
 #include <cstring>
 
