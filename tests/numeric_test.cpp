@@ -83,9 +83,10 @@ TEST(FieldReading, ConvertsTheLongestDecimalPrefixWhateverTheLocale) {
 
 // Halves round away from zero on the shortest decimal (1.0005 and 9.9995 lie below their halves
 // as doubles, 10.125 is one); the largest double has a three-digit exponent (the conformance
-// vectors hold ordinary values, zeros of either sign and subnormals). showResult writes the text, reads it back and forces the point at the separator's
-// character, whatever the separator's length; both writes carry the value's shortest decimal.
-// A value that is not finite, which no field holds, is named.
+// vectors hold ordinary values, zeros of either sign and subnormals). showResult writes the text,
+// reads it back and forces the point at the separator's character, whatever the separator's length;
+// both writes carry the value's shortest decimal. A value that is not finite, which no field holds,
+// is named.
 TEST(Display, FormatsEveryValueAsTheNumberPattern) {
     const struct {
         double value;
