@@ -10,7 +10,7 @@
 namespace quadripolo {
 namespace {
 
-template <void (*command)(NetworkState&, Window&)>
+template <Command command>
 void mainWindowClick(benchmark::State& bench) {
     NetworkState state;
     test_support::FakeWindow window =
@@ -21,7 +21,7 @@ void mainWindowClick(benchmark::State& bench) {
     }
 }
 
-template <void (*command)(NetworkState&, Window&)>
+template <Command command>
 void equivalentWindowClick(benchmark::State& bench) {
     NetworkState state;
     test_support::FakeWindow form1 = test_support::windowWith();

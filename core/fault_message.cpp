@@ -2,8 +2,13 @@
 // What the user reads when a floating-point fault ends a command.
 #include "fault_message.h"
 
-namespace quadripolo {
+#include <string_view>
 
+namespace quadripolo {
+namespace {
+
+// The Italian words for each fault kind and each quantity: exhaustive switches, built with
+// -Werror=switch, so that a kind or a quantity without words does not build.
 std::string_view faultWords(FaultKind kind) {
     switch (kind) {
         case FaultKind::Overflow:
@@ -159,6 +164,8 @@ std::string_view quantityWords(Quantity quantity) {
     }
     return {};
 }
+
+}  // namespace
 
 std::string faultMessage(const FloatingPointFault& fault) {
     std::string message("Calcolo interrotto: ");
